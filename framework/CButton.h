@@ -1,0 +1,9 @@
+// A push button or check box of a dialog.
+#pragma once
+#include "framework/CWnd.h"
+
+class CButton : public CWnd {
+public:
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, nCheck); }
+};

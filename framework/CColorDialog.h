@@ -1,0 +1,21 @@
+// The system's colour chooser.
+#pragma once
+#include <windows.h>
+#include <commdlg.h>
+
+class CWnd;
+
+class CColorDialog {
+public:
+    explicit CColorDialog(COLORREF clrInit = 0, DWORD dwFlags = 0, CWnd* pParentWnd = NULL);
+
+    // IDOK when the user accepted a colour, IDCANCEL otherwise.
+    INT_PTR DoModal();
+    COLORREF GetColor() const { return m_cc.rgbResult; }
+
+    CHOOSECOLORA m_cc;
+
+private:
+    CWnd* m_pParentWnd;
+    COLORREF m_crCustom[16];
+};
