@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs what building and testing Quillow needs (only what is missing), then builds it.
+# Run it, or source it from the other scripts. QUILLOW_BUILD_DIR chooses the build folder.
+set -euo pipefail
+
+QUILLOW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+QUILLOW_BUILD_DIR="${QUILLOW_BUILD_DIR:-$QUILLOW_ROOT/build}"
+export QUILLOW_ROOT QUILLOW_BUILD_DIR
+
+quillow_packages=(
+    cmake ninja-build g++-mingw-w64-i686 mingw-w64-tools
+    wine wine32:i386 wine64 fonts-wine
+    xvfb xauth x11-utils xdotool imagemagick
+    googletest nsis
+)
+
+quillow_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "setup.sh: need root (or sudo) to run: $*" >&2
+        return 1
+    fi
+}
+
+quillow_install_packages() {
+    local missing=() package
+    for package in "${quillow_packages[@]}"; do
+        if [ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null)" != "ii " ]; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "setup.sh: installing ${missing[*]}"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        quillow_as_root dpkg --add-architecture i386
+    fi
+    quillow_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    quillow_as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+quillow_build() {
+    local cache="$QUILLOW_BUILD_DIR/CMakeCache.txt"
+    # A cache made by another generator cannot be reused with Ninja.
+    if [ -f "$cache" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache"; then
+        rm -f "$cache"
+    fi
+    # Once configured, the build re-runs CMake itself when a CMakeLists or a glob changes.
+    if [ ! -f "$QUILLOW_BUILD_DIR/build.ninja" ]; then
+        cmake -S "$QUILLOW_ROOT" -B "$QUILLOW_BUILD_DIR" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$QUILLOW_ROOT/cmake/mingw-i686.cmake"
+    fi
+    cmake --build "$QUILLOW_BUILD_DIR"
+}
+
+quillow_install_packages
+quillow_build

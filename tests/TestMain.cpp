@@ -1,0 +1,14 @@
+// Entry of every test program: the framework expects one application object to
+// exist, as in Quillow.exe, before any window or settings code runs.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "framework/CWinApp.h"
+
+int main(int argc, char **argv) {
+  CWinApp app;
+  app.InitApplication(GetModuleHandle(NULL), "");
+  app.SetProfileName("QUILLOW.INI");
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
