@@ -1,0 +1,165 @@
+#include "Files.h"
+
+#include "Wait.h"
+
+#include <vector>
+
+namespace driver {
+
+namespace {
+
+// Closes a file or search handle when it goes out of scope.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
+    ~FileHandle() {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE Get() const { return m_handle; }
+    bool IsValid() const { return m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle;
+};
+
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE handle) : m_handle(handle) {}
+    ~FindHandle() {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            FindClose(m_handle);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    HANDLE Get() const { return m_handle; }
+    bool IsValid() const { return m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle;
+};
+
+bool RemoveTreeOnce(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    {
+        FindHandle search(FindFirstFileA((folder + "\\*").c_str(), &found));
+        if (search.IsValid()) {
+            do {
+                const std::string name = found.cFileName;
+                if (name == "." || name == "..")
+                    continue;
+                const std::string path = folder + "\\" + name;
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveTreeOnce(path);
+                else
+                    DeleteFileA(path.c_str());
+            } while (FindNextFileA(search.Get(), &found));
+        }
+    }
+    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return RemoveDirectoryA(folder.c_str()) ||
+           GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+} // namespace
+
+std::string ExeFolder() {
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(NULL, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return std::string();
+        if (length < buffer.size()) {
+            std::string path(buffer.data(), length);
+            const std::string::size_type slash = path.find_last_of("\\/");
+            return slash == std::string::npos ? std::string() : path.substr(0, slash);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::string QuillowExePath() {
+    return ExeFolder() + "\\Quillow.exe";
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool ReadFileBytes(const std::string& path, std::string& data) {
+    data.clear();
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL));
+    if (!file.IsValid())
+        return false;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file.Get(), chunk, sizeof chunk, &read, NULL) && read > 0)
+        data.append(chunk, read);
+    return true;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& data) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, NULL));
+    if (!file.IsValid())
+        return false;
+    DWORD written = 0;
+    return data.empty() ||
+           (WriteFile(file.Get(), data.data(), static_cast<DWORD>(data.size()), &written, NULL) &&
+            written == data.size());
+}
+
+bool WaitForFileBytes(const std::string& path, const std::string& data, DWORD ms) {
+    std::string current;
+    return WaitUntil([&] { return ReadFileBytes(path, current) && current == data; }, ms);
+}
+
+bool FileInUse(const std::string& path) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, NULL));
+    return !file.IsValid() && GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+bool RemoveFolderTree(const std::string& folder) {
+    // A process that was just ended may hold its files for a moment longer.
+    return WaitUntil([&] { return RemoveTreeOnce(folder); }, 3000, 50);
+}
+
+TempFolder::TempFolder() {
+    char temp[MAX_PATH + 1];
+    const DWORD length = GetTempPathA(sizeof temp, temp);
+    if (length == 0 || length > MAX_PATH)
+        return;
+    std::string base(temp, length);
+    if (!base.empty() && base.back() == '\\')
+        base.pop_back();
+    const std::string prefix =
+        base + "\\quillow-test-" + std::to_string(GetCurrentProcessId()) + "-";
+    for (DWORD attempt = GetTickCount() % 100000;; ++attempt) {
+        const std::string candidate = prefix + std::to_string(attempt);
+        if (CreateDirectoryA(candidate.c_str(), NULL)) {
+            m_path = candidate;
+            return;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            return;
+    }
+}
+
+TempFolder::~TempFolder() {
+    if (!m_path.empty())
+        RemoveFolderTree(m_path);
+}
+
+std::string TempFolder::File(const std::string& name) const {
+    return m_path + "\\" + name;
+}
+
+} // namespace driver

@@ -1,0 +1,50 @@
+// Paths and file contents for end-to-end tests.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "Wait.h"
+
+namespace driver {
+
+// The folder of the running test program, without a trailing backslash. Quillow.exe is built
+// into the same folder.
+std::string ExeFolder();
+std::string QuillowExePath();
+
+bool FileExists(const std::string& path);
+// Reads the whole file as bytes; false when it cannot be opened (for instance while a pad
+// holds it locked against reading, which pads do not do, or when it is missing).
+bool ReadFileBytes(const std::string& path, std::string& data);
+// Creates or replaces the file with exactly these bytes.
+bool WriteFileBytes(const std::string& path, const std::string& data);
+// Waits until the file holds exactly these bytes (a pad saves in its own time).
+bool WaitForFileBytes(const std::string& path, const std::string& data, DWORD ms = kWaitMs);
+// True while another process holds the file open with write sharing denied, as a pad does.
+bool FileInUse(const std::string& path);
+
+// A fresh, empty folder under %TEMP%, removed with everything in it at destruction (read-only
+// files included). Declare it before the ProcessGroup whose pads use it, so the pads are gone
+// and their files unlocked by the time it is removed.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder, without a trailing backslash; empty if it could not be created.
+    const std::string& Path() const { return m_path; }
+    // The folder, a backslash and the name.
+    std::string File(const std::string& name) const;
+
+private:
+    std::string m_path;
+};
+
+// Removes a folder and everything in it; true when it is gone.
+bool RemoveFolderTree(const std::string& folder);
+
+} // namespace driver
