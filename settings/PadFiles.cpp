@@ -1,0 +1,135 @@
+#include "settings/PadFiles.h"
+
+#include <mbstring.h>
+
+#include "framework/CWinApp.h"
+#include "settings/SettingsKeys.h"
+
+namespace {
+
+// Longest part SplitPath hands back; a longer one is cut at a character boundary.
+const int kMaxPathPart = 255;
+
+const char kNewPadFormat[] = "%A, %m-%d-%y at %I-%M-%S%p.ql";
+
+// Whether the character at p, taken as a one-character string (two bytes for a DBCS
+// character), is the given one.
+bool IsCharacter(const char* p, const char* pszCharacter) {
+    CString strCharacter(p, static_cast<int>(CharNextA(p) - p));
+    return _mbscmp(reinterpret_cast<const unsigned char*>(strCharacter.GetString()),
+                   reinterpret_cast<const unsigned char*>(pszCharacter)) == 0;
+}
+
+// The text's last character, found from the front so that a DBCS trail byte that happens
+// to be a backslash is not taken for one.
+const char* LastCharacter(const CString& strText) {
+    const char* pchBegin = strText;
+    return CharPrevA(pchBegin, pchBegin + strText.GetLength());
+}
+
+bool StartsWith(const CString& strText, const char* pszCharacter) {
+    return !strText.IsEmpty() && IsCharacter(strText, pszCharacter);
+}
+
+bool EndsWith(const CString& strText, const char* pszCharacter) {
+    return !strText.IsEmpty() && IsCharacter(LastCharacter(strText), pszCharacter);
+}
+
+// The characters from pchBegin up to pchEnd, cut to the longest part SplitPath keeps.
+CString PathPart(const char* pchBegin, const char* pchEnd) {
+    const char* pchCut = pchBegin;
+    while (pchCut < pchEnd) {
+        const char* pchNext = CharNextA(pchCut);
+        if (pchNext - pchBegin > kMaxPathPart)
+            break;
+        pchCut = pchNext;
+    }
+    return CString(pchBegin, static_cast<int>(pchCut - pchBegin));
+}
+
+// A folder as stored in the settings, with at most one trailing backslash taken off.
+CString FolderSetting(const char* pszKey) {
+    CString strFolder = AfxGetApp()->GetProfileString(QUILLOW_GLOBAL_SECTION, pszKey, "");
+    if (EndsWith(strFolder, "\\"))
+        strFolder.Truncate(static_cast<int>(LastCharacter(strFolder) - strFolder.GetString()));
+    return strFolder;
+}
+
+CString GetWindowsFolder() {
+    CString strFolder;
+    for (UINT nSize = MAX_PATH;;) {
+        char* p = strFolder.GetBuffer(static_cast<int>(nSize));
+        if (!p)
+            return CString();
+        UINT n = GetWindowsDirectoryA(p, nSize + 1);
+        if (n <= nSize) {
+            strFolder.ReleaseBuffer(static_cast<int>(n));
+            return strFolder;
+        }
+        nSize = n;
+    }
+}
+
+} // namespace
+
+PathParts SplitPath(const char* pszPath) {
+    PathParts parts;
+    const char* p = pszPath;
+    if (p[0] && p[1] == ':') {
+        parts.strDrive = PathPart(p, p + 2);
+        p += 2;
+    }
+    // The folder ends after the last separator; the extension starts at the last dot after it.
+    const char* pchNameBegin = p;
+    const char* pchDot = NULL;
+    const char* pchEnd = p;
+    for (; *pchEnd; pchEnd = CharNextA(pchEnd)) {
+        if (*pchEnd == '\\' || *pchEnd == '/') {
+            pchNameBegin = pchEnd + 1;
+            pchDot = NULL;
+        } else if (*pchEnd == '.') {
+            pchDot = pchEnd;
+        }
+    }
+    const char* pchNameEnd = pchDot ? pchDot : pchEnd;
+    parts.strFolder = PathPart(p, pchNameBegin);
+    parts.strName = PathPart(pchNameBegin, pchNameEnd);
+    parts.strExtension = PathPart(pchNameEnd, pchEnd);
+    return parts;
+}
+
+CString GetProgramFolder() { return FolderSetting(KEY_PROGRAM_FOLDER); }
+
+CString GetHomeFolder() {
+    CString strHome = FolderSetting(KEY_HOME_FOLDER);
+    if (!strHome.IsEmpty())
+        return strHome;
+
+    CString strDesktop = GetWindowsFolder() + "\\Desktop";
+    if (SetCurrentDirectoryA(strDesktop))
+        return strDesktop;
+
+    // From now on the program folder is the home folder, also when it is empty.
+    CString strProgram = GetProgramFolder();
+    AfxGetApp()->WriteProfileString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, strProgram);
+    return strProgram;
+}
+
+CString NewPadFileName(const CTime& time) { return time.Format(kNewPadFormat); }
+
+CString MakeNewPadPath() {
+    CString strName = NewPadFileName(CTime::GetCurrentTime());
+    return GetHomeFolder() + "\\" + strName;
+}
+
+CString PadSectionName(CString strPath) { return SplitPath(strPath).strName + ".ql"; }
+
+CString StripQuotes(CString strText) {
+    if (StartsWith(strText, "\"") && EndsWith(strText, "\""))
+        return strText.Mid(1, strText.GetLength() - 2);
+    return strText;
+}
+
+void DeletePadSection(CString strSection) {
+    WritePrivateProfileStringA(strSection, NULL, NULL, AfxGetApp()->GetProfileName());
+}

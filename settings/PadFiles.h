@@ -1,0 +1,24 @@
+// The program's folders and the names of pad files and their settings sections.
+#pragma once
+#include "framework/CString.h"
+#include "framework/CTime.h"
+
+// The parts of a path: drive ("C:"), folder (up to and including the last "\" or "/"),
+// name, and extension (from the last "." of the rest). No part is longer than 255
+// characters; a longer one is cut.
+struct PathParts {
+    CString strDrive;
+    CString strFolder;
+    CString strName;
+    CString strExtension;
+};
+PathParts SplitPath(const char* pszPath);
+
+CString GetProgramFolder();
+CString GetHomeFolder();
+// The file name of a pad made at the given moment, e.g. "Monday, 03-02-98 at 10-15-30PM.ql".
+CString NewPadFileName(const CTime& time);
+CString MakeNewPadPath();
+CString PadSectionName(CString strPath);
+CString StripQuotes(CString strText);
+void DeletePadSection(CString strSection);

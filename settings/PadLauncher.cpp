@@ -1,0 +1,60 @@
+#include "settings/PadLauncher.h"
+
+#include <shellapi.h>
+
+#include "framework/CWinApp.h"
+#include "res/Links.h"
+#include "settings/PadFiles.h"
+
+namespace {
+
+const char kProgramFileName[] = "Quillow.exe";
+const char kFeedbackMailUrl[] = "mailto:" QUILLOW_FEEDBACK_ADDRESS;
+
+// Messages are built as strings: a long folder or address must never be cut or overflow.
+void ShowFailure(HWND hWndOwner, const CString& strText) {
+    ::MessageBoxA(hWndOwner, strText, AfxGetAppName(), MB_OK);
+}
+
+CString ErrorCodeLine(INT_PTR nCode) {
+    return "Error code = " + CString::FromInt(static_cast<int>(nCode)) + ".";
+}
+
+int OpenAddress(HWND hWndOwner, const char* pszAddress, const CString& strFailureText) {
+    INT_PTR nResult = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(NULL, "open", pszAddress, NULL, NULL, SW_SHOWNORMAL));
+    if (nResult > 32)
+        return 1;
+    ShowFailure(hWndOwner, strFailureText + ErrorCodeLine(nResult));
+    return 0;
+}
+
+} // namespace
+
+bool LaunchPad(HWND hWndOwner, CString strPath) {
+    // The path goes unquoted: the new process takes the whole rest of its command line as
+    // one path, blanks and commas included.
+    CString strCommandLine = "\"" + GetProgramFolder() + "\\" + kProgramFileName + "\" " + strPath;
+    UINT nResult = WinExec(strCommandLine, SW_SHOWNORMAL);
+    if (nResult > 31)
+        return true;
+    ShowFailure(hWndOwner, "Unable to start \"" + GetProgramFolder() + "\\" + kProgramFileName +
+                               "\". Please re-install Quillow. You can download Quillow from " +
+                               QUILLOW_HOME_PAGE_URL + ".\n\n" +
+                               ErrorCodeLine(static_cast<INT_PTR>(nResult)));
+    return false;
+}
+
+int OpenHomePage(HWND hWndOwner) {
+    return OpenAddress(hWndOwner, QUILLOW_HOME_PAGE_URL,
+                       CString("Unable to start your internet browser.\nIf you have access to "
+                               "the internet visit us at\n\n") +
+                           QUILLOW_HOME_PAGE_URL + "\n\n");
+}
+
+int OpenFeedbackMail(HWND hWndOwner) {
+    return OpenAddress(hWndOwner, kFeedbackMailUrl,
+                       CString("Unable to start your internet mail program.\nIf you have access "
+                               "to the internet send us mail at\n\n") +
+                           QUILLOW_FEEDBACK_ADDRESS + "\n\n");
+}

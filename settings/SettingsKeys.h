@@ -1,0 +1,21 @@
+// Sections and keys of QUILLOW.INI, named once.
+#pragma once
+
+// The program's own section; every other section belongs to one pad.
+#define QUILLOW_GLOBAL_SECTION "Quillow Contents"
+
+#define KEY_SHOW_ON_STARTUP "ShowOnStartup"
+#define KEY_NEXT_UPDATE_REMINDER "NextUpdateReminder"
+// "Row" holds the left edge (x) and "Column" the top edge (y); stored files rely on it.
+#define KEY_ROW "Row"
+#define KEY_COLUMN "Column"
+#define KEY_WIDTH "Width"
+#define KEY_HEIGHT "Height"
+#define KEY_ALWAYS_ON_TOP "AlwaysOnTop"
+#define KEY_BKCOLOR "BkColor"
+#define KEY_PROGRAM_FOLDER "ProgramFolder"
+#define KEY_HOME_FOLDER "HomeFolder"
+
+// A colour setting of -1 means "not set"; pads without any colour are yellow.
+#define COLOR_NOT_SET (-1)
+#define DEFAULT_PAD_COLOR RGB(255, 255, 0)

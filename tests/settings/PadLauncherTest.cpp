@@ -1,0 +1,157 @@
+// Starting pad processes for real: a recorder program built as Quillow.exe stands in for
+// the program and writes down how it was started.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "SettingsTestSupport.h"
+#include "framework/CWinApp.h"
+#include "res/Links.h"
+#include "settings/PadLauncher.h"
+#include "settings/SettingsKeys.h"
+#include "tests/driver/Driver.h"
+
+using namespace driver;
+using namespace settings_test;
+
+namespace {
+
+std::string RecorderFolder() { return ExeFolder() + "\\recorder"; }
+std::string RecordPath() { return RecorderFolder() + "\\recorded.txt"; }
+
+// What the recorder wrote: its raw command line, the arguments after the program name and
+// its current folder.
+struct Record {
+    std::string commandLine;
+    std::string arguments;
+    std::string currentFolder;
+};
+
+bool WaitForRecord(Record& record) {
+    std::string data;
+    if (!WaitUntil([&] { return ReadFileBytes(RecordPath(), data); }))
+        return false;
+    std::string* lines[] = {&record.commandLine, &record.arguments, &record.currentFolder};
+    size_t start = 0;
+    for (std::string* line : lines) {
+        const size_t end = data.find("\r\n", start);
+        if (end == std::string::npos)
+            return false;
+        *line = data.substr(start, end - start);
+        start = end + 2;
+    }
+    return true;
+}
+
+// A launcher test: a settings file whose "ProgramFolder" is the recorder's folder, and no
+// record left over from an earlier launch.
+class PadLauncher : public testing::Test {
+  protected:
+    void SetUp() override {
+        IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, RecorderFolder());
+        DeleteFileA(RecordPath().c_str());
+    }
+    void TearDown() override { DeleteFileA(RecordPath().c_str()); }
+
+    ScopedIni m_ini;
+};
+
+// LaunchPad blocks in its message box, so it runs on a thread of its own while the test
+// reads and answers the box.
+struct FailedLaunch {
+    bool result = true;
+    std::string text;
+    std::string caption;
+    std::vector<int> buttons;
+    bool icon = true;
+};
+
+FailedLaunch LaunchExpectingFailure(const char* path) {
+    FailedLaunch launch;
+    bool result = true;
+    std::thread launcher([&] { result = LaunchPad(NULL, path); });
+    const HWND box = WaitForMessageBox(GetCurrentProcessId(), 40000);
+    if (box) {
+        launch.text = MessageBoxText(box);
+        launch.caption = MessageBoxCaption(box);
+        launch.buttons = MessageBoxButtons(box);
+        launch.icon = HasIcon(box);
+        AnswerMessageBox(box, IDOK);
+    }
+    launcher.join();
+    launch.result = result;
+    return launch;
+}
+
+std::string LaunchFailureText(const std::string& folder, int code) {
+    return "Unable to start \"" + folder +
+           "\\Quillow.exe\". Please re-install Quillow. You can download Quillow from " +
+           QUILLOW_HOME_PAGE_URL + ".\n\nError code = " + std::to_string(code) + ".";
+}
+
+} // namespace
+
+TEST_F(PadLauncher, APathWithBlanksAndCommasArrivesUnquotedAndUnchanged) {
+    const std::string path = "C:\\Pads\\Monday, 03-02-98 at 10-15-30PM.ql";
+    ASSERT_TRUE(LaunchPad(NULL, path.c_str()));
+    Record record;
+    ASSERT_TRUE(WaitForRecord(record));
+    EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" " + path, record.commandLine);
+    EXPECT_EQ(path, record.arguments);
+}
+
+TEST_F(PadLauncher, AStoredTrailingBackslashGivesOneBackslashBeforeTheProgram) {
+    IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, RecorderFolder() + "\\");
+    ASSERT_TRUE(LaunchPad(NULL, "Shopping.ql"));
+    Record record;
+    ASSERT_TRUE(WaitForRecord(record));
+    EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" Shopping.ql", record.commandLine);
+}
+
+TEST_F(PadLauncher, AnEmptyPathGivesTheNewProcessAnEmptyArgumentString) {
+    ASSERT_TRUE(LaunchPad(NULL, ""));
+    Record record;
+    ASSERT_TRUE(WaitForRecord(record));
+    EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" ", record.commandLine);
+    EXPECT_EQ("", record.arguments);
+}
+
+TEST_F(PadLauncher, ABareNameIsResolvedInTheLaunchersCurrentFolder) {
+    TempFolder home;
+    CurrentFolderGuard leaveHomeBeforeItGoes;
+    ASSERT_TRUE(SetCurrentDirectoryA(home.Path().c_str()));
+    ASSERT_TRUE(LaunchPad(NULL, "Shopping.ql"));
+    Record record;
+    ASSERT_TRUE(WaitForRecord(record));
+    EXPECT_EQ("Shopping.ql", record.arguments);
+    EXPECT_TRUE(SameFolder(home.Path(), record.currentFolder)) << record.currentFolder;
+}
+
+TEST_F(PadLauncher, AMissingProgramIsReportedWithItsFolderAndTheErrorCode) {
+    TempFolder emptyFolder;
+    IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, emptyFolder.Path() + "\\");
+    const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
+    EXPECT_FALSE(launch.result);
+    EXPECT_EQ(LaunchFailureText(emptyFolder.Path(), ERROR_FILE_NOT_FOUND), launch.text);
+    EXPECT_EQ("Quillow", launch.caption);
+    EXPECT_EQ(std::vector<int>{IDOK}, launch.buttons);
+    EXPECT_FALSE(launch.icon);
+}
+
+TEST_F(PadLauncher, WithoutAProgramFolderTheProgramIsLookedForAtTheDriveRoot) {
+    IniDeleteKey(kGlobalSection, KEY_PROGRAM_FOLDER);
+    const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
+    EXPECT_FALSE(launch.result);
+    EXPECT_EQ(LaunchFailureText("", ERROR_FILE_NOT_FOUND), launch.text);
+}
+
+TEST_F(PadLauncher, AVeryLongProgramFolderIsShownWholeInTheFailureMessage) {
+    const std::string folder = "C:\\" + std::string(1200, 'q');
+    IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, folder);
+    const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
+    EXPECT_FALSE(launch.result);
+    const std::string start = LaunchFailureText(folder, 0);
+    const std::string expectedStart = start.substr(0, start.rfind("Error code = "));
+    EXPECT_EQ(expectedStart, launch.text.substr(0, expectedStart.size()));
+    EXPECT_EQ(".", launch.text.substr(launch.text.size() - 1));
+}
