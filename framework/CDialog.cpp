@@ -17,6 +17,10 @@ INT_PTR CDialog::DoModal() {
     HWND hWnd = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate),
                                      m_hWndOwner, DialogProc, reinterpret_cast<LPARAM>(this));
     if (hWnd) {
+        // A system-modal dialog stays above every other window; not every platform's dialog
+        // manager does that for the template's style alone.
+        if (::GetWindowLongA(hWnd, GWL_STYLE) & DS_SYSMODAL)
+            ::SetWindowPos(hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         // The only showing the loop does: a template without WS_VISIBLE appears once here.
         if (!m_bModalEnded && m_hWnd && !::IsWindowVisible(m_hWnd))
             ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
@@ -59,14 +63,15 @@ void CDialog::EndDialog(int nResult) {
         return;
     // As the system's EndDialog does: give the owner its input back, take the focus from
     // the dialog's controls (so they see their loss of focus while the window still exists)
-    // and hide the window.
+    // and hide the window. The focus is cleared rather than given to the dialog, whose
+    // default processing would hand it straight back to the control.
     if (m_bOwnerDisabled) {
         ::EnableWindow(m_hWndOwner, TRUE);
         m_bOwnerDisabled = false;
     }
     HWND hWndFocus = ::GetFocus();
     if (hWndFocus && ::IsChild(m_hWnd, hWndFocus))
-        ::SetFocus(m_hWnd);
+        ::SetFocus(NULL);
     if (m_hWnd)
         ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
                        SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
