@@ -1,0 +1,113 @@
+#include "dialogs/RenameDlg.h"
+
+#include <mbstring.h>
+
+#include "framework/CFile.h"
+#include "framework/CWinApp.h"
+#include "framework/DataExchange.h"
+#include "res/resource.h"
+#include "settings/PadFiles.h"
+#include "settings/SettingsKeys.h"
+
+namespace {
+
+const char kPadExtension[] = ".ql";
+const char kOverwriteQuestion[] = " already exists.\nWould you like to overwrite this Quillow?";
+const char kRenameFailedStart[] = "Unable to rename ";
+const char kRenameFailedMiddle[] = " to ";
+const char kRenameFailedEnd[] = ".";
+
+// A file that can be opened for reading beside any other opener exists, even while its
+// own pad holds it.
+bool PadFileExists(const char* pszPath) {
+    CFile file;
+    return file.Open(pszPath, CFile::modeRead | CFile::shareDenyNone);
+}
+
+} // namespace
+
+CRenameDlg::CRenameDlg(CWnd* pParent) : CDialog(IDD_RENAME, pParent), m_bRenamed(FALSE) {}
+
+void CRenameDlg::DoRename(CString path) {
+    m_strName = path;
+    m_bRenamed = FALSE;
+    PathParts parts = SplitPath(m_strName);
+    m_strFolder = parts.strDrive + parts.strFolder;
+    m_strName = parts.strName;
+    m_strOldName = parts.strName;
+    DoModal();
+}
+
+void CRenameDlg::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, IDC_RENAME_NAME, m_strName); }
+
+void CRenameDlg::OnOK() {
+    UpdateData(TRUE);
+    m_strName.TrimLeft().TrimRight();
+    // Only the name counts: a folder, drive or extension the user typed is dropped.
+    m_strName = SplitPath(m_strName).strName;
+    if (m_strName.IsEmpty() ||
+        _mbsicmp(reinterpret_cast<const unsigned char*>(m_strOldName.GetString()),
+                 reinterpret_cast<const unsigned char*>(m_strName.GetString())) == 0) {
+        EndDialog(IDCANCEL);
+        return;
+    }
+
+    m_strOldName = m_strFolder + m_strOldName + kPadExtension;
+    m_strName = m_strFolder + m_strName + kPadExtension;
+
+    bool bReplace = false;
+    if (PadFileExists(m_strName)) {
+        if (MessageBox(PadSectionName(m_strName) + kOverwriteQuestion, NULL,
+                       MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            EndDialog(IDOK);
+            return;
+        }
+        bReplace = true;
+    }
+
+    if (!RenamePadFile(bReplace)) {
+        MessageBox(kRenameFailedStart + PadSectionName(m_strOldName) + kRenameFailedMiddle +
+                       PadSectionName(m_strName) + kRenameFailedEnd,
+                   NULL, MB_OK);
+        EndDialog(IDOK);
+        return;
+    }
+
+    MoveSettings();
+    m_bRenamed = TRUE;
+    EndDialog(IDOK);
+}
+
+bool CRenameDlg::RenamePadFile(bool bReplace) {
+    // Deleting the target first and renaming afterwards would lose the target whenever the
+    // rename then failed. The replacing move is one step, and like the deletion it fails on
+    // a target that a running pad holds, since pads never share delete access.
+    DWORD dwFlags = bReplace ? MOVEFILE_REPLACE_EXISTING : 0;
+    return ::MoveFileExA(m_strOldName, m_strName, dwFlags) != FALSE;
+}
+
+void CRenameDlg::MoveSettings() {
+    CWinApp* pApp = AfxGetApp();
+    CString strOldSection = PadSectionName(m_strOldName);
+    CString strNewSection = PadSectionName(m_strName);
+
+    int nRow = pApp->GetProfileInt(strOldSection, KEY_ROW, 0);
+    int nColumn = pApp->GetProfileInt(strOldSection, KEY_COLUMN, 0);
+    int nWidth = pApp->GetProfileInt(strOldSection, KEY_WIDTH, 0);
+    int nHeight = pApp->GetProfileInt(strOldSection, KEY_HEIGHT, 0);
+    int nShowOnStartup = pApp->GetProfileInt(strOldSection, KEY_SHOW_ON_STARTUP, 1);
+    int nAlwaysOnTop = pApp->GetProfileInt(strOldSection, KEY_ALWAYS_ON_TOP, 0);
+    int nBkColor = pApp->GetProfileInt(strOldSection, KEY_BKCOLOR, COLOR_NOT_SET);
+
+    pApp->WriteProfileInt(strNewSection, KEY_ROW, nRow);
+    pApp->WriteProfileInt(strNewSection, KEY_COLUMN, nColumn);
+    pApp->WriteProfileInt(strNewSection, KEY_WIDTH, nWidth);
+    pApp->WriteProfileInt(strNewSection, KEY_HEIGHT, nHeight);
+    pApp->WriteProfileInt(strNewSection, KEY_SHOW_ON_STARTUP, nShowOnStartup);
+    pApp->WriteProfileInt(strNewSection, KEY_ALWAYS_ON_TOP, nAlwaysOnTop);
+    // A colour that was never set stays unset, so the pad keeps following the default.
+    if (nBkColor >= 0)
+        pApp->WriteProfileInt(strNewSection, KEY_BKCOLOR, nBkColor);
+
+    DeletePadSection(strOldSection);
+}

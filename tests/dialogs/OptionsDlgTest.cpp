@@ -1,0 +1,207 @@
+// The options dialog over a stand-in pad window, with the system colour picker answered for
+// real.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <colordlg.h>
+
+#include <string>
+
+#include "UserThread.h"
+#include "dialogs/OptionsDlg.h"
+#include "framework/CWinApp.h"
+#include "framework/CWnd.h"
+#include "res/Links.h"
+#include "res/resource.h"
+#include "tests/driver/Driver.h"
+
+using namespace driver;
+using namespace dialogs_test;
+
+namespace {
+
+const char kCaption[] = "Quillow Options";
+// The system colour dialog: its caption; its grid of basic colours (COLOR_BOX1, 6 rows of 8)
+// and its button that opens the custom-colour editor (COLOR_MIX) come from colordlg.h.
+const char kPickerCaption[] = "Color";
+
+// A resizable window standing in for the pad: the main window that owns the dialog.
+class StandInPad {
+  public:
+    StandInPad() {
+        m_wnd.m_hWnd =
+            CreateWindowExA(0, "Static", "Pad", WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE,
+                            120, 90, 333, 222, NULL, NULL, GetModuleHandleA(NULL), NULL);
+        AfxGetApp()->m_pMainWnd = &m_wnd;
+    }
+    ~StandInPad() {
+        AfxGetApp()->m_pMainWnd = NULL;
+        ::DestroyWindow(m_wnd.m_hWnd);
+        m_wnd.m_hWnd = NULL;
+    }
+    HWND Handle() const { return m_wnd.m_hWnd; }
+
+  private:
+    CWnd m_wnd;
+};
+
+// Clicks the basic colour at row and column in the colour dialog, as the mouse would.
+void PickBasicColour(HWND picker, int row, int column) {
+    HWND grid = GetDlgItem(picker, COLOR_BOX1);
+    RECT rect;
+    GetWindowRect(grid, &rect);
+    const int cellWidth = (rect.right - rect.left) / 8;
+    const int cellHeight = (rect.bottom - rect.top) / 6;
+    POINT point = {rect.left + column * cellWidth + cellWidth / 3,
+                   rect.top + row * cellHeight + cellHeight / 3};
+    ScreenToClient(picker, &point);
+    PostMessageA(picker, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    PostMessageA(picker, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+}
+
+class OptionsDlgTest : public testing::Test {
+  protected:
+    // Runs the dialog, returning its end code.
+    INT_PTR Run(const std::function<void()>& user) {
+        INT_PTR result = -1;
+        RunWithUser([&] { result = m_dlg.DoModal(); }, user);
+        return result;
+    }
+
+    ScopedIni m_ini;
+    StandInPad m_pad;
+    COptionsDlg m_dlg;
+};
+
+} // namespace
+
+TEST_F(OptionsDlgTest, OkWithBothBoxesTickedWritesTheColourAndThePadsOuterSizeAsDefaults) {
+    m_dlg.m_crBkColor = RGB(1, 2, 3);
+    HWND owner = NULL;
+    INT_PTR result = Run([&] {
+        HWND dialog = WaitForDialog(kCaption);
+        owner = GetParent(dialog);
+        Click(dialog, IDC_OPTIONS_BKCOLOR_DEFAULT);
+        Click(dialog, IDC_OPTIONS_SIZE_DEFAULT);
+        PostCommand(dialog, IDOK);
+    });
+
+    RECT rect;
+    GetWindowRect(m_pad.Handle(), &rect);
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(m_pad.Handle(), owner);
+    EXPECT_EQ(static_cast<int>(RGB(1, 2, 3)), IniGetInt(kGlobalSection, "BkColor", -1));
+    EXPECT_EQ(rect.right - rect.left, IniGetInt(kGlobalSection, "Width", -1));
+    EXPECT_EQ(rect.bottom - rect.top, IniGetInt(kGlobalSection, "Height", -1));
+    // The frame counts: the outer size is larger than the window's client area.
+    RECT client;
+    GetClientRect(m_pad.Handle(), &client);
+    EXPECT_GT(IniGetInt(kGlobalSection, "Width", -1), client.right);
+    EXPECT_EQ(RGB(1, 2, 3), m_dlg.m_crBkColor);
+}
+
+TEST_F(OptionsDlgTest, OkWithNothingTickedAndCancelWriteNothing) {
+    m_dlg.m_crBkColor = RGB(1, 2, 3);
+    EXPECT_EQ(IDOK, Run([&] { PostCommand(WaitForDialog(kCaption), IDOK); }));
+
+    // A colour picked and the boxes ticked, then Cancel: nothing is kept.
+    EXPECT_EQ(IDCANCEL, Run([&] {
+                  HWND dialog = WaitForDialog(kCaption);
+                  Click(dialog, IDC_OPTIONS_BKCOLOR);
+                  HWND picker = WaitForDialog(kPickerCaption);
+                  PickBasicColour(picker, 1, 0);
+                  ClickButton(picker, IDOK);
+                  WaitForWindowGone(picker);
+                  Click(dialog, IDC_OPTIONS_BKCOLOR_DEFAULT);
+                  Click(dialog, IDC_OPTIONS_SIZE_DEFAULT);
+                  ClickButton(dialog, IDCANCEL);
+              }));
+
+    EXPECT_FALSE(IniHasKey(kGlobalSection, "BkColor"));
+    EXPECT_FALSE(IniHasKey(kGlobalSection, "Width"));
+    EXPECT_FALSE(IniHasKey(kGlobalSection, "Height"));
+}
+
+TEST_F(OptionsDlgTest, EveryOpeningStartsWithTheBoxesClearedAndTheFontBoxDisabled) {
+    Run([&] {
+        HWND dialog = WaitForDialog(kCaption);
+        Click(dialog, IDC_OPTIONS_BKCOLOR_DEFAULT);
+        Click(dialog, IDC_OPTIONS_SIZE_DEFAULT);
+        PostCommand(dialog, IDOK);
+    });
+    ASSERT_TRUE(m_dlg.m_bBkColorDefault);
+    ASSERT_TRUE(m_dlg.m_bSizeDefault);
+
+    bool cleared = false;
+    bool fontBoxEnabled = true;
+    Run([&] {
+        HWND dialog = WaitForDialog(kCaption);
+        cleared = !IsChecked(dialog, IDC_OPTIONS_BKCOLOR_DEFAULT) &&
+                  !IsChecked(dialog, IDC_OPTIONS_FONT_DEFAULT) &&
+                  !IsChecked(dialog, IDC_OPTIONS_SIZE_DEFAULT);
+        fontBoxEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_OPTIONS_FONT_DEFAULT));
+        ClickButton(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(cleared);
+    EXPECT_FALSE(fontBoxEnabled);
+}
+
+TEST_F(OptionsDlgTest, TheFontButtonShowsItsMessageEveryTimeAndChangesNothing) {
+    m_dlg.m_crBkColor = RGB(1, 2, 3);
+    BoxSeen first;
+    BoxSeen second;
+    Run([&] {
+        HWND dialog = WaitForDialog(kCaption);
+        Click(dialog, IDC_OPTIONS_FONT);
+        first = AnswerBox(IDOK);
+        Click(dialog, IDC_OPTIONS_FONT);
+        second = AnswerBox(IDOK);
+        PostCommand(dialog, IDOK);
+    });
+
+    EXPECT_EQ(
+        "The ability to change the font is not available in this version. Visit Marrowdale "
+        "at " QUILLOW_HOME_PAGE_URL " for a newer version, or add your email address to the "
+        "Quillow Update List if you have not already done so, and we will email you when this "
+        "feature has been added.",
+        first.text);
+    EXPECT_EQ("Quillow", first.caption);
+    EXPECT_EQ(1 << IDOK, first.buttons);
+    EXPECT_FALSE(first.icon);
+    EXPECT_EQ(first.text, second.text);
+    EXPECT_EQ(RGB(1, 2, 3), m_dlg.m_crBkColor);
+    EXPECT_FALSE(IniHasKey(kGlobalSection, "BkColor"));
+}
+
+TEST_F(OptionsDlgTest, TheColourPickedInTheSystemPickerBecomesTheColourInPlay) {
+    m_dlg.m_crBkColor = RGB(1, 2, 3);
+    bool pickerShown = false;
+    bool customColoursOffered = true;
+    COLORREF afterCancel = 0;
+    INT_PTR result = Run([&] {
+        HWND dialog = WaitForDialog(kCaption);
+        // Cancel in the picker keeps the colour...
+        Click(dialog, IDC_OPTIONS_BKCOLOR);
+        HWND picker = WaitForDialog(kPickerCaption);
+        PickBasicColour(picker, 3, 4);
+        ClickButton(picker, IDCANCEL);
+        WaitForWindowGone(picker);
+        afterCancel = m_dlg.m_crBkColor;
+        // ...and OK takes the colour clicked: row 2, column 1 of the basic colours is red.
+        Click(dialog, IDC_OPTIONS_BKCOLOR);
+        picker = WaitForDialog(kPickerCaption);
+        pickerShown = picker != NULL;
+        customColoursOffered = IsWindowEnabled(GetDlgItem(picker, COLOR_MIX));
+        PickBasicColour(picker, 1, 0);
+        ClickButton(picker, IDOK);
+        WaitForWindowGone(picker);
+        Click(dialog, IDC_OPTIONS_BKCOLOR_DEFAULT);
+        PostCommand(dialog, IDOK);
+    });
+
+    EXPECT_EQ(RGB(1, 2, 3), afterCancel);
+    EXPECT_TRUE(pickerShown);
+    EXPECT_FALSE(customColoursOffered);
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(RGB(255, 0, 0), m_dlg.m_crBkColor);
+    EXPECT_EQ(static_cast<int>(RGB(255, 0, 0)), IniGetInt(kGlobalSection, "BkColor", -1));
+}
