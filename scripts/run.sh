@@ -90,11 +90,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineserver -w
 fi
 
-# Wine draws the caption buttons with Marlett, which it only finds in the prefix's Fonts.
-fonts="$WINEPREFIX/drive_c/windows/Fonts"
-if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
-    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
-fi
+bash "$root/scripts/wine-fonts.sh" "$WINEPREFIX"
 # A taskbar with a notification area on the desktop, for the contents window's tray icon.
 if ! grep -qi '^\[Software\\\\Wine\\\\Explorer\\\\Desktops\\\\Quillow\]' "$WINEPREFIX/user.reg"; then
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Quillow' /v EnableShell /t REG_DWORD /d 1 /f \

@@ -34,10 +34,7 @@ if ! {
     echo "test.sh: could not create the Wine prefix $WINEPREFIX" >&2
     exit 1
 fi
-# Wine draws the caption buttons with Marlett, which it only finds in the prefix's Fonts.
-if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
-    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-fi
+bash "$root/scripts/wine-fonts.sh" "$WINEPREFIX"
 
 # A persistent, booted server: each test process then starts in milliseconds, and Wine's
 # background services (and the desktop's explorer) start here with their output on
