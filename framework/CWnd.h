@@ -41,6 +41,8 @@ public:
     BOOL SetForegroundWindow();
     BOOL DestroyWindow();
     void Invalidate(BOOL bErase = TRUE);
+    // Turns the window's drawing off while it changes much, and back on (WM_SETREDRAW).
+    void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw); }
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
 
     // A message box owned by this window, captioned with the application title.

@@ -39,6 +39,17 @@ public:                                                                         
     }
 
 #define ON_BN_CLICKED(id, func) ON_CONTROL(BN_CLICKED, id, func)
+
+// A click that comes from the button itself: a menu command that carries the same id (no
+// control in lParam) is left to the window's other entries and its DefWindowProc.
+#define ON_BUTTON_CLICKED(id, func)                                                          \
+    if (uMsg == WM_COMMAND && LOWORD(wParam) == (id) && HIWORD(wParam) == BN_CLICKED &&      \
+        lParam != 0) {                                                                       \
+        func();                                                                              \
+        lResult = 0;                                                                         \
+        return TRUE;                                                                         \
+    }
+
 #define ON_EN_KILLFOCUS(id, func) ON_CONTROL(EN_KILLFOCUS, id, func)
 #define ON_LBN_DBLCLK(id, func) ON_CONTROL(LBN_DBLCLK, id, func)
 #define ON_LBN_SETFOCUS(id, func) ON_CONTROL(LBN_SETFOCUS, id, func)

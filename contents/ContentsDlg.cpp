@@ -1,0 +1,344 @@
+#include "contents/ContentsDlg.h"
+
+#include <stdio.h>
+
+#include "contents/ContentsMessages.h"
+#include "contents/TrayIcon.h"
+#include "contents/UpdateReminder.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/RenameDlg.h"
+#include "framework/CFile.h"
+#include "framework/CFileFind.h"
+#include "framework/CTime.h"
+#include "framework/CWinApp.h"
+#include "framework/DataExchange.h"
+#include "settings/PadFiles.h"
+#include "settings/PadLauncher.h"
+#include "settings/SettingsKeys.h"
+#include "settings/WindowPlacement.h"
+
+namespace {
+const char kPadPattern[] = "*.ql";
+// The window's outer size on every showing.
+const int kContentsWidth = 395;
+const int kContentsHeight = 175;
+
+// A running pad holds its file with write sharing denied, so this open fails while it runs;
+// it fails as well for anything that cannot be opened at all.
+BOOL IsFileInUse(const char* pszName) {
+    CFile file;
+    return !file.Open(pszName, CFile::modeRead | CFile::shareDenyWrite);
+}
+} // namespace
+
+CContentsDlg::CContentsDlg(CWnd* pParent)
+    : CDialog(IDD_CONTENTS, pParent), m_bAutoStartup(FALSE), m_nSelection(0), m_bFirstShow(FALSE),
+      m_bFillMenu(FALSE),
+      m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      m_nTaskbarCreatedMsg(::RegisterWindowMessageA("TaskbarCreated")) {
+    m_menuTray.CreatePopupMenu();
+}
+
+void CContentsDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_CONTENTS_RENAME, m_btnRename);
+    DDX_Control(pDX, IDC_CONTENTS_OPEN, m_btnOpen);
+    DDX_Control(pDX, IDC_CONTENTS_ERASE, m_btnErase);
+    DDX_Control(pDX, IDC_CONTENTS_LIST, m_lstPads);
+    DDX_Check(pDX, IDC_CONTENTS_AUTO_STARTUP, m_bAutoStartup);
+}
+
+void CContentsDlg::RefreshList() {
+    m_nSelection = m_lstPads.GetCurSel();
+    if (m_nSelection < 0)
+        m_nSelection = 0;
+    // Drawn once when complete: a list that redraws its scroll bars on every insertion takes
+    // seconds over a large folder.
+    m_lstPads.SetRedraw(FALSE);
+    m_lstPads.ResetContent();
+
+    if (::SetCurrentDirectoryA(GetHomeFolder())) {
+        CFileFind finder;
+        UINT nMenuID = ID_TRAY_FIRST_PAD;
+        for (BOOL bFound = finder.FindFile(kPadPattern); bFound; bFound = finder.FindNextFile()) {
+            CString strEntry = finder.GetFileName();
+            if (IsFileInUse(strEntry))
+                strEntry += kInUseMark;
+            m_lstPads.AddString(strEntry);
+            if (m_bFillMenu)
+                m_menuTray.AppendMenu(MF_STRING, nMenuID++, strEntry);
+        }
+    }
+
+    m_lstPads.SetRedraw(TRUE);
+    m_lstPads.Invalidate();
+
+    int nCount = m_lstPads.GetCount();
+    if (m_nSelection >= nCount)
+        m_nSelection = nCount - 1;
+    BOOL bAnyPad = nCount > 0;
+    if (bAnyPad)
+        m_lstPads.SetCurSel(m_nSelection);
+    m_btnOpen.EnableWindow(bAnyPad);
+    m_btnRename.EnableWindow(bAnyPad);
+    m_btnErase.EnableWindow(bAnyPad);
+}
+
+BOOL CContentsDlg::GetSelectedName() {
+    m_nSelection = m_lstPads.GetCurSel();
+    if (m_nSelection < 0) {
+        m_strSelected.Empty();
+        return FALSE;
+    }
+    m_lstPads.GetText(m_nSelection, m_strSelected);
+    int nLength = m_strSelected.GetLength();
+    if (nLength > 0 && m_strSelected.GetAt(nLength - 1) == kInUseMark[0])
+        m_strSelected.Truncate(nLength - 1);
+    return TRUE;
+}
+
+BOOL CContentsDlg::IsPadInUse() { return IsFileInUse(m_strSelected); }
+
+void CContentsDlg::OnSetfocusList() { RefreshList(); }
+
+void CContentsDlg::OnDblclkList() { OnOpen(); }
+
+void CContentsDlg::OnNew() {
+    if (LaunchPad(m_hWnd, MakeNewPadPath()))
+        RefreshList();
+}
+
+void CContentsDlg::OnOpen() {
+    if (!GetSelectedName())
+        return;
+    if (IsPadInUse()) {
+        MessageBox(OpenInUseMessage(m_strSelected));
+        return;
+    }
+    // The pad process inherits the current folder, the home folder, so the bare name will do.
+    if (LaunchPad(m_hWnd, m_strSelected))
+        RefreshList();
+}
+
+void CContentsDlg::OnRename() {
+    if (!GetSelectedName())
+        return;
+    if (IsPadInUse()) {
+        MessageBox(InUseMessage(m_strSelected));
+        return;
+    }
+    CRenameDlg dlg;
+    dlg.DoRename(m_strSelected);
+    if (dlg.m_bRenamed)
+        RefreshList();
+}
+
+void CContentsDlg::OnErase() {
+    if (!GetSelectedName())
+        return;
+    if (IsPadInUse()) {
+        MessageBox(InUseMessage(m_strSelected));
+        return;
+    }
+    if (MessageBox(EraseQuestion(m_strSelected), NULL, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    // A pad that has opened the file since the test above holds it without delete sharing,
+    // so the removal fails rather than take the file from under it.
+    if (remove(m_strSelected) != 0) {
+        MessageBox(UnableToEraseMessage(m_strSelected));
+        return;
+    }
+    DeletePadSection(m_strSelected);
+    RefreshList();
+}
+
+void CContentsDlg::OnAbout() {
+    CAboutDlg dlg;
+    dlg.DoModal();
+}
+
+void CContentsDlg::AppendTrayMenuString(UINT nStringID, UINT nCommandID) {
+    CString strText;
+    strText.LoadString(nStringID);
+    m_menuTray.AppendMenu(MF_STRING, nCommandID, strText);
+}
+
+void CContentsDlg::BuildTrayMenu() {
+    // A new, empty menu: taking a large menu apart item by item costs more than making one.
+    m_menuTray.CreatePopupMenu();
+    AppendTrayMenuString(IDS_NEW_PAD, ID_TRAY_NEW);
+    m_menuTray.AppendMenu(MF_STRING, ID_TRAY_CONTENTS, kContentsTitle);
+    m_menuTray.AppendMenu(MF_SEPARATOR);
+
+    m_bFillMenu = TRUE;
+    RefreshList();
+    m_bFillMenu = FALSE;
+
+    m_menuTray.AppendMenu(MF_SEPARATOR);
+    AppendTrayMenuString(IDS_HOME_PAGE, ID_TRAY_HOME_PAGE);
+    AppendTrayMenuString(IDS_FEEDBACK, ID_TRAY_FEEDBACK);
+    AppendTrayMenuString(IDS_ABOUT, ID_TRAY_ABOUT);
+    m_menuTray.AppendMenu(MF_SEPARATOR);
+    m_menuTray.AppendMenu(MF_STRING, ID_TRAY_EXIT, kExitMenuItem);
+}
+
+void CContentsDlg::ShowTrayMenu() {
+    BuildTrayMenu();
+    // The menu opens at the screen's bottom-right corner; the system lifts it onto the screen.
+    RECT rcScreen;
+    ::GetWindowRect(::GetDesktopWindow(), &rcScreen);
+    // A menu whose owner is not in the foreground stays open when the user clicks elsewhere.
+    SetForegroundWindow();
+    m_menuTray.TrackPopupMenu(TPM_RIGHTALIGN | TPM_RIGHTBUTTON, rcScreen.right, rcScreen.bottom,
+                              m_hWnd);
+    // The chosen item arrives as a posted WM_COMMAND; this lets the next menu open at once.
+    PostMessage(WM_NULL);
+}
+
+LRESULT CContentsDlg::DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg == WM_TRAY_NOTIFY) {
+        if (lParam == WM_LBUTTONUP)
+            OnNew();
+        else if (lParam == WM_RBUTTONUP)
+            ShowTrayMenu();
+        return 0;
+    }
+    // A restarted shell has lost the icon; without it a hidden window could not come back.
+    if (m_nTaskbarCreatedMsg != 0 && uMsg == m_nTaskbarCreatedMsg)
+        AddTrayIcon(m_hWnd, IDR_MAINFRAME, m_hIcon, kContentsTitle);
+    // Only menu commands: a control's notification names the control in lParam, and other
+    // messages' wParam is no command at all.
+    if (uMsg == WM_COMMAND && HIWORD(wParam) == 0 && lParam == 0 && OnTrayCommand(LOWORD(wParam)))
+        return 0;
+    return CDialog::DefWindowProc(uMsg, wParam, lParam);
+}
+
+BOOL CContentsDlg::OnTrayCommand(UINT nID) {
+    switch (nID) {
+    case ID_TRAY_NEW:
+        OnNew();
+        return TRUE;
+    case ID_TRAY_FEEDBACK:
+        OpenFeedbackMail(m_hWnd);
+        return TRUE;
+    case ID_TRAY_HOME_PAGE:
+        OpenHomePage(m_hWnd);
+        return TRUE;
+    case ID_TRAY_ABOUT:
+        OnAbout();
+        return TRUE;
+    case ID_TRAY_EXIT:
+        OnExit();
+        return TRUE;
+    case ID_TRAY_CONTENTS:
+        OnShowContents();
+        return TRUE;
+    default:
+        return nID > 0 && OpenTrayMenuPad(nID);
+    }
+}
+
+BOOL CContentsDlg::OpenTrayMenuPad(UINT nID) {
+    // The item keeps the text it was listed with, mark included, until the next right click.
+    CString strText;
+    if (m_menuTray.GetMenuString(nID, strText, MF_BYCOMMAND) == 0)
+        return FALSE;
+    if (m_lstPads.SelectString(-1, strText) == LB_ERR)
+        return FALSE;
+    OnOpen();
+    return TRUE;
+}
+
+void CContentsDlg::OnShowContents() {
+    RefreshList();
+    ShowWindow(SW_RESTORE);
+    SetForegroundWindow();
+}
+
+void CContentsDlg::OnExit() {
+    if (MessageBox(kExitQuestion, NULL, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    SaveWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
+    RemoveTrayIcon(m_hWnd, IDR_MAINFRAME);
+    // The main window's destruction ends its modal run, and with it the process.
+    DestroyWindow();
+}
+
+BOOL CContentsDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    // The window has no maximise box; its system menu should not offer it either.
+    CMenuHandle menuSystem(GetSystemMenu(FALSE));
+    menuSystem.RemoveMenu(SC_MAXIMIZE, MF_BYCOMMAND);
+    m_bAutoStartup = AfxGetApp()->GetProfileInt(QUILLOW_GLOBAL_SECTION, KEY_SHOW_ON_STARTUP, 1);
+    m_bFirstShow = TRUE;
+    AddTrayIcon(m_hWnd, IDR_MAINFRAME, m_hIcon, kContentsTitle);
+    UpdateData(FALSE);
+    // The focus goes to the list, whose focus notification fills it.
+    return TRUE;
+}
+
+void CContentsDlg::OnShowWindow(BOOL bShow, UINT) {
+    Default();
+    if (!bShow) {
+        SaveWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
+        return;
+    }
+    RefreshList();
+    RestoreWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
+    SetWindowPos(NULL, 0, 0, kContentsWidth, kContentsHeight, SWP_NOMOVE | SWP_NOZORDER);
+    if (m_bFirstShow) {
+        // Cleared first: a showing during the update reminder must not start the tasks again.
+        m_bFirstShow = FALSE;
+        RunStartupTasks();
+    }
+}
+
+void CContentsDlg::RunStartupTasks() {
+    struct tm now;
+    if (CTime::GetCurrentTime().GetLocalTm(&now))
+        ShowUpdateReminder(now.tm_mon + 1);
+    LaunchStartupPads();
+    if (!m_bAutoStartup) {
+        SaveWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
+        SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);
+        // Handled once this showing is over; OnClose then hides the window into the tray.
+        PostMessage(WM_CLOSE);
+    }
+}
+
+void CContentsDlg::ShowUpdateReminder(int nMonth) {
+    CWinApp* pApp = AfxGetApp();
+    int nDue = pApp->GetProfileInt(QUILLOW_GLOBAL_SECTION, KEY_NEXT_UPDATE_REMINDER, 0);
+    if (IsReminderDue(nDue, nMonth)) {
+        CDialog reminder(IDD_UPDATE_REMINDER);
+        if (reminder.DoModal() == IDOK)
+            OpenHomePage(m_hWnd);
+    }
+    if (IsReminderScheduleDue(nDue, nMonth))
+        pApp->WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_NEXT_UPDATE_REMINDER,
+                              NextReminderMonth(nMonth));
+}
+
+void CContentsDlg::LaunchStartupPads() {
+    // An entry's text, mark included, names its section: a pad that is already open names a
+    // section ending in "*", which no pad has, so it is not started twice.
+    CWinApp* pApp = AfxGetApp();
+    CString strEntry;
+    for (int i = 0; i < m_lstPads.GetCount(); ++i) {
+        m_lstPads.GetText(i, strEntry);
+        if (pApp->GetProfileInt(strEntry, KEY_SHOW_ON_STARTUP, 0) != 0)
+            LaunchPad(m_hWnd, strEntry);
+    }
+}
+
+void CContentsDlg::OnClose() { ShowWindow(SW_HIDE); }
+
+void CContentsDlg::OnOK() { OnClose(); }
+
+void CContentsDlg::OnCancel() { OnClose(); }
+
+void CContentsDlg::OnAutoStartup() {
+    UpdateData(TRUE);
+    AfxGetApp()->WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_SHOW_ON_STARTUP, m_bAutoStartup);
+}

@@ -1,0 +1,96 @@
+// The contents window: the list of every pad in the home folder, with a "*" on each pad that
+// a running pad holds, the commands on it, and the tray icon and tray menu through which the
+// window lives on while hidden.
+#pragma once
+#include "framework/CButton.h"
+#include "framework/CDialog.h"
+#include "framework/CListBox.h"
+#include "framework/CMenu.h"
+#include "framework/CString.h"
+#include "res/resource.h"
+
+class CContentsDlg : public CDialog {
+  public:
+    explicit CContentsDlg(CWnd* pParent = NULL);
+
+    // Rebuilds the list from the home folder, which becomes the current folder, keeps the
+    // selection by position and enables Open, Rename and Erase only when there are pads.
+    // While m_bFillMenu is set, every entry is also appended to the tray menu.
+    void RefreshList();
+    // Puts the selected entry's file name, without its mark, into m_strSelected; FALSE when
+    // nothing is selected.
+    BOOL GetSelectedName();
+    // Whether the file m_strSelected cannot be opened for reading with write sharing denied,
+    // which is how a running pad's lock shows.
+    BOOL IsPadInUse();
+    // Fills the tray menu afresh: the fixed items and one item per pad, in the order the
+    // folder search finds them, with ids from ID_TRAY_FIRST_PAD.
+    void BuildTrayMenu();
+    void ShowTrayMenu();
+
+    // The button entries take only clicks from the buttons themselves, because the tray
+    // menu's pad items run from ID_TRAY_FIRST_PAD upward and, in a large folder, reach the
+    // buttons' ids.
+    BEGIN_MSG_MAP(CContentsDlg)
+    ON_LBN_DBLCLK(IDC_CONTENTS_LIST, OnDblclkList)
+    ON_BUTTON_CLICKED(IDC_CONTENTS_NEW, OnNew)
+    ON_BUTTON_CLICKED(IDC_CONTENTS_OPEN, OnOpen)
+    ON_BUTTON_CLICKED(IDC_CONTENTS_RENAME, OnRename)
+    ON_BUTTON_CLICKED(IDC_CONTENTS_ERASE, OnErase)
+    ON_BUTTON_CLICKED(IDC_CONTENTS_REFRESH, RefreshList)
+    ON_WM_CLOSE()
+    ON_LBN_SETFOCUS(IDC_CONTENTS_LIST, OnSetfocusList)
+    ON_WM_SHOWWINDOW()
+    ON_BUTTON_CLICKED(IDC_CONTENTS_AUTO_STARTUP, OnAutoStartup)
+    ON_BUTTON_CLICKED(IDC_CONTENTS_HELP, OnHelpIndex)
+    ON_COMMAND(ID_HELP_INDEX, OnHelpIndex)
+    END_MSG_MAP(CDialog)
+
+  protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    // The tray icon's notifications, the tray menu's commands and the shell's
+    // "TaskbarCreated" broadcast arrive here, as no map entry handles them.
+    LRESULT DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    // Enter and Escape hide the window like its close box: only Exit ends the process.
+    void OnOK() override;
+    void OnCancel() override;
+
+    void OnNew();
+    void OnOpen();
+    void OnRename();
+    void OnErase();
+    void OnAbout();
+    void OnDblclkList();
+    void OnSetfocusList();
+    void OnClose();
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnAutoStartup();
+    void RunStartupTasks();
+
+    CButton m_btnRename;
+    CButton m_btnOpen;
+    CButton m_btnErase;
+    CListBox m_lstPads;
+    BOOL m_bAutoStartup;
+    // Position of the entry selected when the list was last rebuilt or read.
+    int m_nSelection;
+    BOOL m_bFirstShow;
+    BOOL m_bFillMenu;
+    CString m_strSelected;
+    HICON m_hIcon;
+    CMenu m_menuTray;
+
+  private:
+    // Runs a tray menu command; FALSE when nID is neither a fixed item nor a pad item.
+    BOOL OnTrayCommand(UINT nID);
+    BOOL OpenTrayMenuPad(UINT nID);
+    void OnShowContents();
+    void OnExit();
+    void ShowUpdateReminder(int nMonth);
+    void LaunchStartupPads();
+    void AppendTrayMenuString(UINT nStringID, UINT nCommandID);
+
+    // The shell's broadcast that its notification area was made anew, without our icon.
+    UINT m_nTaskbarCreatedMsg;
+};

@@ -1,0 +1,17 @@
+// The texts the contents window shows: its messages, its own tray menu items and its tip.
+#pragma once
+#include "framework/CString.h"
+
+// The window's caption, the tray tip and the tray menu item that shows the window.
+const char kContentsTitle[] = "Quillow Contents";
+const char kExitMenuItem[] = "Exit Quillow...";
+const char kExitQuestion[] = "Exit Quillow Contents?";
+// Appended to a listed pad whose file another process holds.
+const char kInUseMark[] = "*";
+
+inline CString OpenInUseMessage(const CString& strName) { return strName + " is already in use."; }
+inline CString InUseMessage(const CString& strName) { return strName + " is in use."; }
+inline CString EraseQuestion(const CString& strName) { return "Erase " + strName + "?"; }
+inline CString UnableToEraseMessage(const CString& strName) {
+    return "Unable to erase " + strName + ".";
+}

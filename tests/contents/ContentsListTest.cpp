@@ -1,0 +1,83 @@
+// The pad list of the contents window, read from outside as a user sees it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "ContentsSession.h"
+
+using namespace driver;
+using namespace contents_test;
+using Items = std::vector<std::string>;
+
+TEST(ContentsList, ListsEveryPadSortedWithoutRegardToCaseAndMarksThoseHeld) {
+    ContentsSession session;
+    for (const char* name : {"banana.ql", "Apple.ql", "cherry.ql", "Date.ql"})
+        ASSERT_TRUE(session.AddPad(name));
+    ASSERT_TRUE(session.AddPad("notes.txt"));
+    ASSERT_TRUE(CreateDirectoryA(session.PadPath("Old.ql").c_str(), NULL));
+    FileLock held(session.PadPath("cherry.ql"));
+    ASSERT_TRUE(held.Held());
+
+    ASSERT_TRUE(session.Start());
+    EXPECT_EQ(CaptionOf(session.Window()), "Quillow Contents");
+    EXPECT_EQ(session.Items(),
+              (Items{"Apple.ql", "banana.ql", "cherry.ql*", "Date.ql", "Old.ql*"}));
+    EXPECT_EQ(session.Selection(), 0);
+    for (int id : {IDC_CONTENTS_OPEN, IDC_CONTENTS_RENAME, IDC_CONTENTS_ERASE})
+        EXPECT_TRUE(session.IsEnabled(id)) << id;
+}
+
+TEST(ContentsList, AMarkFollowsTheLockAtEachRefresh) {
+    ContentsSession session;
+    ASSERT_TRUE(session.AddPad("Shopping.ql"));
+    ASSERT_TRUE(session.Start());
+    EXPECT_EQ(session.Items(), (Items{"Shopping.ql"}));
+
+    FileLock held(session.PadPath("Shopping.ql"));
+    EXPECT_EQ(session.Items(), (Items{"Shopping.ql"})) << "the list is a snapshot until refreshed";
+    ASSERT_TRUE(session.Refresh());
+    EXPECT_EQ(session.Items(), (Items{"Shopping.ql*"}));
+
+    held.Release();
+    ASSERT_TRUE(session.Refresh());
+    EXPECT_EQ(session.Items(), (Items{"Shopping.ql"}));
+}
+
+TEST(ContentsList, AnEmptyHomeFolderDisablesOnlyOpenRenameAndErase) {
+    ContentsSession session;
+    ASSERT_TRUE(session.Start());
+    EXPECT_TRUE(session.Items().empty());
+    for (int id : {IDC_CONTENTS_OPEN, IDC_CONTENTS_RENAME, IDC_CONTENTS_ERASE})
+        EXPECT_FALSE(session.IsEnabled(id)) << id;
+    for (int id :
+         {IDC_CONTENTS_NEW, IDC_CONTENTS_REFRESH, IDC_CONTENTS_HELP, IDC_CONTENTS_AUTO_STARTUP})
+        EXPECT_TRUE(session.IsEnabled(id)) << id;
+
+    ASSERT_TRUE(session.AddPad("First.ql"));
+    ASSERT_TRUE(session.Refresh());
+    EXPECT_EQ(session.Items(), (Items{"First.ql"}));
+    EXPECT_TRUE(session.IsEnabled(IDC_CONTENTS_ERASE));
+}
+
+TEST(ContentsList, ARefreshKeepsTheSelectionByPosition) {
+    ContentsSession session;
+    for (const char* name : {"a.ql", "b.ql", "c.ql", "d.ql", "e.ql"})
+        ASSERT_TRUE(session.AddPad(name));
+    ASSERT_TRUE(session.Start());
+
+    ASSERT_TRUE(SelectListItem(session.List(), 3));
+    ASSERT_TRUE(DeleteFileA(session.PadPath("a.ql").c_str()));
+    ASSERT_TRUE(session.AddPad("f.ql"));
+    ASSERT_TRUE(session.Refresh());
+    EXPECT_EQ(session.Items(), (Items{"b.ql", "c.ql", "d.ql", "e.ql", "f.ql"}));
+    EXPECT_EQ(session.Selection(), 3) << "the same position, whatever name stands there now";
+
+    for (const char* name : {"b.ql", "c.ql", "d.ql"})
+        ASSERT_TRUE(DeleteFileA(session.PadPath(name).c_str()));
+    ASSERT_TRUE(session.Refresh());
+    EXPECT_EQ(session.Items(), (Items{"e.ql", "f.ql"}));
+    EXPECT_EQ(session.Selection(), 1) << "the last entry when the list has become shorter";
+
+    ASSERT_TRUE(SelectListItem(session.List(), -1));
+    ASSERT_TRUE(session.Refresh());
+    EXPECT_EQ(session.Selection(), 0) << "the first entry when nothing was selected";
+}
