@@ -1,0 +1,79 @@
+// A pad: one note bound to one locked file, shown in a small coloured window of its own.
+// The file stays open with write sharing denied for the pad's whole life; that open file is
+// how other processes tell the pad is in use. The text is saved whenever the edit control
+// loses the focus.
+#pragma once
+#include <windows.h>
+
+#include "framework/CBrush.h"
+#include "framework/CDialog.h"
+#include "framework/CEdit.h"
+#include "framework/CFile.h"
+#include "framework/CString.h"
+#include "res/resource.h"
+
+class CPadDlg : public CDialog {
+  public:
+    explicit CPadDlg(CWnd* pParent = NULL);
+    ~CPadDlg() override;
+
+    CEdit m_edit;
+    // The text last exchanged with the edit control.
+    CString m_text;
+    // The background brush, owned by the pad; null until the first load.
+    CBrush* m_pBrush;
+    COLORREF m_bkColor;
+    HICON m_hIcon;
+    // The pad file; empty after a failed load.
+    CString m_path;
+    // The pad file, open and locked from the load to the closing steps.
+    CFile m_file;
+    // The bytes the file holds now, so that a failed save can put them back.
+    CString m_strSaved;
+
+    // Binds the pad to a file (a new one when the path is empty) and shows its text.
+    void LoadPad(const char* path);
+    // Writes the text to the file if the user changed it.
+    void SavePad();
+    // The two per-pad flags, kept only in the pad's section: shown and written back
+    // normalised, or flipped when toggle is TRUE.
+    void ApplyAutoStartup(BOOL toggle);
+    void ApplyAlwaysOnTop(BOOL toggle);
+    // Makes the brush match m_bkColor and repaints the window.
+    void UpdateBrush();
+
+    BEGIN_MSG_MAP(CPadDlg)
+    ON_EN_KILLFOCUS(IDC_PAD_EDIT, OnKillFocusEdit)
+    ON_COMMAND(ID_HELP_INDEX, OnHelpIndex)
+    ON_WM_SYSCOMMAND()
+    ON_WM_CTLCOLOR()
+    ON_WM_SHOWWINDOW()
+    ON_WM_SIZE()
+    ON_WM_ENDSESSION()
+    ON_WM_DESTROY()
+    END_MSG_MAP(CDialog)
+
+  protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnKillFocusEdit();
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    HBRUSH OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor);
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnEndSession(BOOL bEnding);
+    void OnDestroy();
+
+    void OnNewPad();
+    void OnErasePad();
+    void OnRenamePad();
+    void OnPadOptions();
+    void OnAboutPad();
+
+  private:
+    CString SectionName() const;
+    // Ends a pad whose file could not be loaded: it forgets the path, so the closing steps
+    // never touch the file.
+    void AbandonPad();
+};

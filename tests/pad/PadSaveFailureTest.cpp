@@ -1,0 +1,78 @@
+// A save that the disk refuses, for real: the pad file lives on a tiny file system that the
+// test fills up. The test script mounts one and names it in QUILLOW_TINY_DISK (a Linux path,
+// reached through Wine's drive Z:); without it the test is skipped.
+#include <stdlib.h>
+
+#include "tests/pad/PadTesting.h"
+
+using namespace driver;
+
+namespace {
+
+class PadSaveFailure : public padtest::PadEndToEndTest {};
+
+std::string TinyDiskFolder() {
+    const char* linuxPath = getenv("QUILLOW_TINY_DISK");
+    if (!linuxPath || !*linuxPath)
+        return "";
+    std::string folder = std::string("Z:") + linuxPath;
+    for (char& ch : folder)
+        if (ch == '/')
+            ch = '\\';
+    return folder;
+}
+
+// Fills the file system with one file until it refuses more; true when it is full.
+bool FillDisk(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    std::string block(4096, 'f');
+    DWORD written = 0;
+    int blocks = 0;
+    while (blocks < 100000 && WriteFile(file, block.data(), 4096, &written, NULL) &&
+           written == 4096)
+        ++blocks;
+    // Whatever single bytes still fit.
+    while (WriteFile(file, "f", 1, &written, NULL) && written == 1)
+        ;
+    CloseHandle(file);
+    return blocks < 100000;
+}
+
+TEST_F(PadSaveFailure, ASaveTheDiskRefusesKeepsTheOldTextAndTriesAgainLater) {
+    std::string folder = TinyDiskFolder();
+    if (folder.empty())
+        GTEST_SKIP() << "QUILLOW_TINY_DISK names no tiny file system";
+    std::string path = folder + "\\Full disk.ql";
+    std::string filler = folder + "\\filler.bin";
+    DeleteFileA(filler.c_str());
+    ASSERT_TRUE(WriteFileBytes(path, "the old text"));
+    ASSERT_TRUE(FillDisk(filler));
+
+    padtest::Pad pad = OpenPad(path, "Full disk.ql");
+    ASSERT_TRUE(pad.window);
+    // More than a page, so the longer text needs room the disk no longer has.
+    const std::string typed(6000, 'n');
+    ASSERT_TRUE(TypeText(pad.edit, typed));
+    ASSERT_TRUE(TakeFocusAway());
+    HWND box = WaitForMessageBox(pad.pid);
+    ASSERT_TRUE(box);
+    std::string text = MessageBoxText(box);
+    EXPECT_EQ(0u, text.find("Unable to save Full disk.ql.")) << text;
+    EXPECT_NE(std::string::npos, text.find("Error code = 112.")) << text;
+    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    EXPECT_EQ("the old text", Contents(path));
+    EXPECT_EQ("the old text" + typed, WindowText(pad.edit));
+
+    // With room again, the next loss of focus saves.
+    ASSERT_TRUE(DeleteFileA(filler.c_str()));
+    ASSERT_TRUE(Activate(pad.window));
+    ASSERT_TRUE(TakeFocusAway());
+    EXPECT_TRUE(WaitUntil([&] { return Contents(path) == "the old text" + typed; }));
+    ASSERT_TRUE(ClosePad(pad));
+    DeleteFileA(path.c_str());
+}
+
+} // namespace
