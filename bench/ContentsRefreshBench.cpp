@@ -1,0 +1,141 @@
+// How long the contents window takes to rebuild its pad list and its tray menu for a home
+// folder of N pads, next to the floor: listing the same files with FindFirstFile/FindNextFile
+// and opening and closing each with CreateFile/CloseHandle.
+//   contents_refresh_bench.exe [runs]
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "contents/ContentsDlg.h"
+#include "contents/TrayIcon.h"
+#include "framework/CWinApp.h"
+#include "settings/SettingsKeys.h"
+
+namespace {
+
+const int kPadCounts[] = {100, 1000, 5000};
+const UINT WM_BENCH = WM_APP + 1;
+
+double NowMs() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The median time of runs calls.
+double MedianMs(int runs, const std::function<void()>& action) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const double start = NowMs();
+        action();
+        times.push_back(NowMs() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+std::string MakePadFolder(int count) {
+    char temp[MAX_PATH + 1] = "";
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + "quillow-bench-" + std::to_string(count);
+    CreateDirectoryA(folder.c_str(), NULL);
+    for (int i = 0; i < count; ++i) {
+        char name[64];
+        snprintf(name, sizeof name, "\\Monday, 03-02-98 at %05d.ql", i);
+        const std::string path = folder + name;
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, NULL);
+        if (file == INVALID_HANDLE_VALUE)
+            continue;
+        DWORD written = 0;
+        WriteFile(file, "A pad.\r\n", 8, &written, NULL);
+        CloseHandle(file);
+    }
+    return folder;
+}
+
+void ListAndOpen(const std::string& folder) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*.ql").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string path = folder + "\\" + data.cFileName;
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, NULL);
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+}
+
+// A contents window that runs the measurements once it is up, then goes away with its icon.
+class CBenchContentsDlg : public CContentsDlg {
+  public:
+    CBenchContentsDlg(int runs, double& refreshMs, double& menuMs)
+        : m_runs(runs), m_refreshMs(refreshMs), m_menuMs(menuMs) {}
+
+    BEGIN_MSG_MAP(CBenchContentsDlg)
+    ON_MESSAGE(WM_BENCH, OnBench)
+    END_MSG_MAP(CContentsDlg)
+
+  protected:
+    BOOL OnInitDialog() override {
+        BOOL result = CContentsDlg::OnInitDialog();
+        PostMessage(WM_BENCH);
+        return result;
+    }
+
+  private:
+    LRESULT OnBench(WPARAM, LPARAM) {
+        m_refreshMs = MedianMs(m_runs, [this] { RefreshList(); });
+        m_menuMs = MedianMs(m_runs, [this] { BuildTrayMenu(); });
+        RemoveTrayIcon(m_hWnd, IDR_MAINFRAME);
+        DestroyWindow();
+        return 0;
+    }
+
+    int m_runs;
+    double& m_refreshMs;
+    double& m_menuMs;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    CWinApp app;
+    app.InitApplication(GetModuleHandleA(NULL), "");
+    // Settings of the benchmark's own, so that no real QUILLOW.INI is touched.
+    app.SetProfileName("QUILLOWBENCH.INI");
+    app.WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_NEXT_UPDATE_REMINDER, 13);
+    app.WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_SHOW_ON_STARTUP, 1);
+
+    printf("Median of %d runs, milliseconds (microseconds per pad)\n", runs);
+    printf("%6s  %18s  %18s  %18s\n", "pads", "floor", "RefreshList", "tray menu build");
+    for (int count : kPadCounts) {
+        const std::string folder = MakePadFolder(count);
+        app.WriteProfileString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, folder.c_str());
+        const double floorMs = MedianMs(runs, [&] { ListAndOpen(folder); });
+        double refreshMs = 0;
+        double menuMs = 0;
+        CBenchContentsDlg dlg(runs, refreshMs, menuMs);
+        dlg.DoModal();
+        printf("%6d  %8.1f (%7.1f)  %8.1f (%7.1f)  %8.1f (%7.1f)\n", count, floorMs,
+               1000.0 * floorMs / count, refreshMs, 1000.0 * refreshMs / count, menuMs,
+               1000.0 * menuMs / count);
+        fflush(stdout);
+    }
+    return 0;
+}
