@@ -1,7 +1,6 @@
 #include "contents/TrayIcon.h"
 
-#include <shellapi.h>
-
+#include "framework/ShellDlls.h"
 #include "res/resource.h"
 
 namespace {
@@ -20,7 +19,7 @@ BOOL AddTrayIcon(HWND hWnd, UINT nID, HICON hIcon, const char* pszTip) {
     data.hIcon = hIcon;
     if (pszTip)
         lstrcpynA(data.szTip, pszTip, kTipLength);
-    BOOL bAdded = Shell_NotifyIconA(NIM_ADD, &data);
+    BOOL bAdded = AfxShellNotifyIcon(NIM_ADD, &data);
     if (hIcon)
         DestroyIcon(hIcon);
     return bAdded;
@@ -31,5 +30,5 @@ BOOL RemoveTrayIcon(HWND hWnd, UINT nID) {
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = hWnd;
     data.uID = nID;
-    return Shell_NotifyIconA(NIM_DELETE, &data);
+    return AfxShellNotifyIcon(NIM_DELETE, &data);
 }

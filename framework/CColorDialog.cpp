@@ -1,6 +1,7 @@
 #include "framework/CColorDialog.h"
 
 #include "framework/CWnd.h"
+#include "framework/ShellDlls.h"
 
 CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
     : m_cc(), m_pParentWnd(pParentWnd) {
@@ -14,5 +15,5 @@ CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
 
 INT_PTR CColorDialog::DoModal() {
     m_cc.hwndOwner = CWnd::GetSafeOwner(m_pParentWnd);
-    return ::ChooseColorA(&m_cc) ? IDOK : IDCANCEL;
+    return AfxChooseColor(&m_cc) ? IDOK : IDCANCEL;
 }

@@ -1,8 +1,8 @@
 #include "framework/CWinApp.h"
 
-#include <shellapi.h>
 #include <stdlib.h>
 
+#include "framework/ShellDlls.h"
 #include "res/resource.h"
 
 namespace {
@@ -101,7 +101,7 @@ CString CWinApp::GetHelpFilePath() const {
 }
 
 void CWinApp::OnHelp() {
-    ShellExecuteA(NULL, "open", GetHelpFilePath(), NULL, NULL, SW_SHOWNORMAL);
+    AfxShellExecute(NULL, "open", GetHelpFilePath(), NULL, NULL, SW_SHOWNORMAL);
 }
 
 CWinApp* AfxGetApp() { return g_pApp; }

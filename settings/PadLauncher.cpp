@@ -1,8 +1,7 @@
 #include "settings/PadLauncher.h"
 
-#include <shellapi.h>
-
 #include "framework/CWinApp.h"
+#include "framework/ShellDlls.h"
 #include "res/Links.h"
 #include "settings/PadFiles.h"
 
@@ -22,7 +21,7 @@ CString ErrorCodeLine(INT_PTR nCode) {
 
 int OpenAddress(HWND hWndOwner, const char* pszAddress, const CString& strFailureText) {
     INT_PTR nResult = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(NULL, "open", pszAddress, NULL, NULL, SW_SHOWNORMAL));
+        AfxShellExecute(NULL, "open", pszAddress, NULL, NULL, SW_SHOWNORMAL));
     if (nResult > 32)
         return 1;
     ShowFailure(hWndOwner, strFailureText + ErrorCodeLine(nResult));
