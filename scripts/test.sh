@@ -20,7 +20,19 @@ export WINEDLLOVERRIDES="winemenubuilder.exe=d"
 export QUILLOW_TEST_DESKTOP=1024x768
 
 rm -rf "$WINEPREFIX"
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+tiny_disk="$build/tiny-disk"
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    if mountpoint -q "$tiny_disk" 2>/dev/null; then umount "$tiny_disk" || true; fi
+}
+trap cleanup EXIT
+
+# A tiny file system that a test can fill, to see a save refused by the disk for real.
+# Mounting needs root; without it that one test is skipped.
+mkdir -p "$tiny_disk"
+if mountpoint -q "$tiny_disk" || mount -t tmpfs -o size=64k quillow-tiny "$tiny_disk" 2>/dev/null; then
+    export QUILLOW_TINY_DISK="$tiny_disk"
+fi
 
 # A virtual desktop gives every run the same screen size and Wine's own window frames. The
 # keys are read when the desktop starts, so they go in before the server that stays.
