@@ -1,6 +1,8 @@
 // The pad's system menu and its commands: the rows it holds, the two flags, rename and
 // options, as a user reaches them.
 #include "framework/CMenu.h"
+#include "framework/CWinApp.h"
+#include "pad/PadSystemMenu.h"
 #include "res/resource.h"
 #include "tests/pad/PadTesting.h"
 
@@ -71,6 +73,28 @@ TEST_F(PadMenuInProcess, TheSystemMenuHoldsExactlyThePadsSeventeenRows) {
         EXPECT_EQ(expected[i].id, rows[i].id) << "row " << i + 1;
         EXPECT_EQ(expected[i].text, rows[i].text) << "row " << i + 1;
     }
+}
+
+TEST(PadMenuStrings, AnItemWhoseTextDoesNotLoadIsLeftOutWhileTheSeparatorsStay) {
+    // A module without any string table stands in for resources that lost their texts.
+    HMODULE noStrings = LoadLibraryExA((ExeFolder() + "\\recorder\\Quillow.exe").c_str(), NULL,
+                                       LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(noStrings != NULL);
+    HWND window = CreateWindowExA(0, "STATIC", "menu", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                                  0, 0, 100, 100, NULL, NULL, NULL, NULL);
+    ASSERT_TRUE(window != NULL);
+    CWinApp* app = AfxGetApp();
+    HINSTANCE resources = app->m_hInstance;
+    app->m_hInstance = noStrings;
+    BuildPadSystemMenu(window);
+    app->m_hInstance = resources;
+
+    std::vector<Row> rows = MenuRows(window);
+    DestroyWindow(window);
+    FreeLibrary(noStrings);
+    ASSERT_EQ(4u, rows.size());
+    for (const Row& row : rows)
+        EXPECT_EQ(0u, row.id);
 }
 
 TEST_F(PadMenuInProcess, TheCheckMarksFollowEachToggleOfTheFlags) {
