@@ -23,7 +23,11 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 # A persistent, booted server, so that each start measures the program and not Wine's boot.
-mkdir -p "$WINEPREFIX"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wine wineboot -i </dev/null >/dev/null 2>&1
+    wineserver -w
+fi
+bash "$root/scripts/wine-fonts.sh" "$WINEPREFIX"
 wineserver -p </dev/null >/dev/null 2>&1
 wine wineboot </dev/null >/dev/null 2>&1
 ls -l "$build/bin/Quillow.exe" "$build/bin/QuillowFloor.exe" "$build/bin/QuillowFloorThemed.exe"
