@@ -3,17 +3,10 @@
 
 #include "app/QuillowApp.h"
 
-TEST(ModeSelection, TraySwitchInAnyCaseSelectsTheContentsWindow) {
-    EXPECT_TRUE(IsTrayCommandLine("/tray"));
-    EXPECT_TRUE(IsTrayCommandLine("/TRAY"));
-    EXPECT_TRUE(IsTrayCommandLine("/Tray"));
-}
-
-TEST(ModeSelection, AnythingElseIsAPadPath) {
-    EXPECT_FALSE(IsTrayCommandLine(""));
-    EXPECT_FALSE(IsTrayCommandLine("/tray "));
-    EXPECT_FALSE(IsTrayCommandLine("-tray"));
-    EXPECT_FALSE(IsTrayCommandLine("/trayx"));
-    EXPECT_FALSE(IsTrayCommandLine("\"/tray\""));
-    EXPECT_FALSE(IsTrayCommandLine("C:\\Pads\\Monday, 03-02-98 at 10-15-30PM.ql"));
+TEST(ModeSelection, OnlyTheTraySwitchInAnyCaseSelectsTheContentsWindowAnythingElseIsAPadPath) {
+    for (const char* tray : {"/tray", "/TRAY", "/Tray"})
+        EXPECT_TRUE(IsTrayCommandLine(tray)) << tray;
+    for (const char* path : {"", "/tray ", "-tray", "/trayx", "\"/tray\"",
+                             "C:\\Pads\\Monday, 03-02-98 at 10-15-30PM.ql"})
+        EXPECT_FALSE(IsTrayCommandLine(path)) << path;
 }

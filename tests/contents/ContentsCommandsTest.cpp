@@ -2,25 +2,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
+
 #include "ContentsSession.h"
 
 using namespace driver;
 using namespace contents_test;
-using Items = std::vector<std::string>;
-
-namespace {
-
-// Runs a command and reads the message box it answers with; empty text when none comes.
-std::string MessageOf(ContentsSession& session, int buttonId, HWND* box = nullptr) {
-    if (!session.Click(buttonId))
-        return "";
-    HWND found = session.WaitForMessageBox();
-    if (box)
-        *box = found;
-    return found ? MessageBoxText(found) : "";
-}
-
-} // namespace
 
 TEST(ContentsCommands, APadInUseIsRefusedAtTheMomentOfTheCommand) {
     ContentsSession session;
@@ -30,27 +17,21 @@ TEST(ContentsCommands, APadInUseIsRefusedAtTheMomentOfTheCommand) {
     // Taken after the last refresh: the entry shows no mark, yet the pad is in use.
     FileLock held(session.PadPath("Shopping.ql"));
 
-    HWND box = NULL;
-    EXPECT_EQ(MessageOf(session, IDC_CONTENTS_OPEN, &box), "Shopping.ql is already in use.");
-    ASSERT_TRUE(box);
-    EXPECT_EQ(MessageBoxCaption(box), "Quillow");
-    EXPECT_EQ(MessageBoxButtons(box), (std::vector<int>{IDOK}));
-    EXPECT_FALSE(HasIcon(box));
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-
-    EXPECT_EQ(MessageOf(session, IDC_CONTENTS_RENAME, &box), "Shopping.ql is in use.");
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-    EXPECT_EQ(MessageOf(session, IDC_CONTENTS_ERASE, &box), "Shopping.ql is in use.");
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    const SeenBox open = session.Command(IDC_CONTENTS_OPEN);
+    EXPECT_EQ(open.text, "Shopping.ql is already in use.");
+    EXPECT_EQ(open.caption, "Quillow");
+    EXPECT_EQ(open.buttons, (std::vector<int>{IDOK}));
+    EXPECT_FALSE(open.icon);
+    EXPECT_EQ(session.Command(IDC_CONTENTS_RENAME).text, "Shopping.ql is in use.");
+    EXPECT_EQ(session.Command(IDC_CONTENTS_ERASE).text, "Shopping.ql is in use.");
 
     EXPECT_TRUE(FileExists(session.PadPath("Shopping.ql")));
     EXPECT_TRUE(session.OtherPids().empty()) << "no pad was started";
 }
 
-TEST(ContentsCommands, ErasingAsksAndOnYesDeletesTheFileAndItsSettings) {
+TEST(ContentsCommands, ErasingAsksAndOnlyYesDeletesTheFileAndItsSettings) {
     ContentsSession session;
-    for (const char* name : {"a.ql", "b.ql", "c.ql"})
-        ASSERT_TRUE(session.AddPad(name));
+    ASSERT_TRUE(session.AddPads({"a.ql", "b.ql", "c.ql"}));
     ASSERT_TRUE(IniSetInt("b.ql", "ShowOnStartup", 0));
     ASSERT_TRUE(IniSetInt("a.ql", "ShowOnStartup", 0));
     // Marked at the start, released before the command: the test is made afresh.
@@ -59,109 +40,78 @@ TEST(ContentsCommands, ErasingAsksAndOnYesDeletesTheFileAndItsSettings) {
     ASSERT_EQ(session.Items(), (Items{"a.ql", "b.ql*", "c.ql"}));
     held.Release();
     ASSERT_TRUE(SelectListItem(session.List(), 1));
+    ASSERT_TRUE(session.AddPad("later.ql"));
 
-    HWND box = NULL;
-    EXPECT_EQ(MessageOf(session, IDC_CONTENTS_ERASE, &box), "Erase b.ql?");
-    ASSERT_TRUE(box);
-    EXPECT_EQ(MessageBoxCaption(box), "Quillow");
-    EXPECT_EQ(MessageBoxButtons(box), (std::vector<int>{IDYES, IDNO}));
-    EXPECT_TRUE(HasIcon(box));
-    ASSERT_TRUE(AnswerMessageBox(box, IDYES));
+    const SeenBox question = session.Command(IDC_CONTENTS_ERASE, IDNO);
+    EXPECT_EQ(question.text, "Erase b.ql?");
+    EXPECT_EQ(question.caption, "Quillow");
+    EXPECT_EQ(question.buttons, (std::vector<int>{IDYES, IDNO}));
+    EXPECT_TRUE(question.icon);
+    PumpMessages(500);
+    EXPECT_TRUE(FileExists(session.PadPath("b.ql")));
+    EXPECT_TRUE(IniHasSection("b.ql"));
+    EXPECT_EQ(session.Items(), (Items{"a.ql", "b.ql*", "c.ql"})) << "No does not refresh";
 
-    EXPECT_TRUE(WaitUntil([&] { return session.Items() == Items{"a.ql", "c.ql"}; }));
+    EXPECT_EQ(session.Command(IDC_CONTENTS_ERASE, IDYES).text, "Erase b.ql?");
+    EXPECT_TRUE(WaitUntil([&] { return session.Items() == Items{"a.ql", "c.ql", "later.ql"}; }));
     EXPECT_FALSE(FileExists(session.PadPath("b.ql")));
     EXPECT_FALSE(IniHasSection("b.ql"));
     EXPECT_TRUE(IniHasSection("a.ql"));
     EXPECT_EQ(session.Selection(), 1) << "the entry that followed the erased one";
 }
 
-TEST(ContentsCommands, AnsweringNoToTheEraseQuestionChangesNothing) {
-    ContentsSession session;
-    ASSERT_TRUE(session.AddPad("Keep.ql"));
-    ASSERT_TRUE(IniSetInt("Keep.ql", "ShowOnStartup", 0));
-    ASSERT_TRUE(session.Start());
+// A read-only file, or one a pad takes while the question is open, is reported and kept
+// byte for byte with its settings.
+TEST(ContentsCommands, AnEraseThatFailsIsReportedAndKeepsTheFileAndItsSettings) {
+    for (bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "taken while asking");
+        ContentsSession session;
+        ASSERT_TRUE(session.AddPad("Fixed.ql", "keep me\r\n"));
+        ASSERT_TRUE(IniSetInt("Fixed.ql", "ShowOnStartup", 0));
+        const DWORD attributes = readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL;
+        ASSERT_TRUE(SetFileAttributesA(session.PadPath("Fixed.ql").c_str(), attributes));
+        ASSERT_TRUE(session.Start());
 
-    HWND box = NULL;
-    EXPECT_EQ(MessageOf(session, IDC_CONTENTS_ERASE, &box), "Erase Keep.ql?");
-    ASSERT_TRUE(session.AddPad("Later.ql"));
-    ASSERT_TRUE(AnswerMessageBox(box, IDNO));
-
-    PumpMessages(500);
-    EXPECT_TRUE(FileExists(session.PadPath("Keep.ql")));
-    EXPECT_TRUE(IniHasSection("Keep.ql"));
-    EXPECT_EQ(session.Items(), (Items{"Keep.ql"})) << "the list is not refreshed";
-}
-
-TEST(ContentsCommands, ErasingAReadOnlyPadIsReportedAndKeepsItsSettings) {
-    ContentsSession session;
-    ASSERT_TRUE(session.AddPad("Fixed.ql"));
-    ASSERT_TRUE(IniSetInt("Fixed.ql", "ShowOnStartup", 0));
-    ASSERT_TRUE(SetFileAttributesA(session.PadPath("Fixed.ql").c_str(), FILE_ATTRIBUTE_READONLY));
-    ASSERT_TRUE(session.Start());
-
-    HWND box = NULL;
-    EXPECT_EQ(MessageOf(session, IDC_CONTENTS_ERASE, &box), "Erase Fixed.ql?");
-    ASSERT_TRUE(AnswerMessageBox(box, IDYES));
-    box = session.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(MessageBoxText(box), "Unable to erase Fixed.ql.");
-    EXPECT_EQ(MessageBoxButtons(box), (std::vector<int>{IDOK}));
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-
-    EXPECT_TRUE(FileExists(session.PadPath("Fixed.ql")));
-    EXPECT_TRUE(IniHasSection("Fixed.ql"));
-}
-
-TEST(ContentsCommands, APadThatTakesItsFileWhileTheEraseQuestionIsOpenIsNotDeleted) {
-    ContentsSession session;
-    ASSERT_TRUE(session.AddPad("Racing.ql", "keep me\r\n"));
-    ASSERT_TRUE(IniSetInt("Racing.ql", "ShowOnStartup", 0));
-    ASSERT_TRUE(session.Start());
-
-    HWND box = NULL;
-    EXPECT_EQ(MessageOf(session, IDC_CONTENTS_ERASE, &box), "Erase Racing.ql?");
-    FileLock held(session.PadPath("Racing.ql"));
-    ASSERT_TRUE(held.Held());
-    ASSERT_TRUE(AnswerMessageBox(box, IDYES));
-
-    box = session.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(MessageBoxText(box), "Unable to erase Racing.ql.");
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-    held.Release();
-    std::string text;
-    EXPECT_TRUE(ReadFileBytes(session.PadPath("Racing.ql"), text));
-    EXPECT_EQ(text, "keep me\r\n");
-    EXPECT_TRUE(IniHasSection("Racing.ql"));
+        std::unique_ptr<FileLock> held;
+        auto takeIt = [&] {
+            if (!readOnly)
+                held.reset(new FileLock(session.PadPath("Fixed.ql")));
+        };
+        EXPECT_EQ(session.Command(IDC_CONTENTS_ERASE, IDYES, takeIt).text, "Erase Fixed.ql?");
+        const SeenBox failure = session.Answer(IDOK);
+        EXPECT_EQ(failure.text, "Unable to erase Fixed.ql.");
+        EXPECT_EQ(failure.buttons, (std::vector<int>{IDOK}));
+        held.reset();
+        EXPECT_EQ(session.PadText("Fixed.ql"), "keep me\r\n");
+        EXPECT_TRUE(IniHasSection("Fixed.ql"));
+    }
 }
 
 TEST(ContentsCommands, RenamingRefreshesTheListOnlyWhenTheRenameHappened) {
     ContentsSession session;
-    ASSERT_TRUE(session.AddPad("Shopping.ql"));
-    ASSERT_TRUE(session.AddPad("Zoo.ql"));
+    ASSERT_TRUE(session.AddPads({"Shopping.ql", "Zoo.ql"}));
     ASSERT_TRUE(session.Start());
 
-    ASSERT_TRUE(session.Click(IDC_CONTENTS_RENAME));
-    HWND dialog = WaitForTopWindow(session.Pid(), "#32770", "Enter New Name");
-    ASSERT_TRUE(dialog);
-    EXPECT_EQ(WindowText(ControlOf(dialog, IDC_RENAME_NAME)), "Shopping");
-    ASSERT_TRUE(session.AddPad("Appear.ql"));
-    ASSERT_TRUE(PostCommand(dialog, IDCANCEL));
-    ASSERT_TRUE(WaitForWindowGone(dialog));
-    PumpMessages(300);
-    EXPECT_EQ(session.Items(), (Items{"Shopping.ql", "Zoo.ql"}))
-        << "a cancelled rename does not refresh";
-
-    ASSERT_TRUE(session.Click(IDC_CONTENTS_RENAME));
-    dialog = WaitForTopWindow(session.Pid(), "#32770", "Enter New Name");
-    ASSERT_TRUE(dialog);
-    ASSERT_TRUE(SetText(ControlOf(dialog, IDC_RENAME_NAME), "Groceries"));
-    ASSERT_TRUE(PostCommand(dialog, IDOK));
-    ASSERT_TRUE(WaitForWindowGone(dialog));
+    for (bool rename : {false, true}) {
+        ASSERT_TRUE(session.Click(IDC_CONTENTS_RENAME));
+        HWND dialog = WaitForTopWindow(session.Pid(), "#32770", "Enter New Name");
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(WindowText(ControlOf(dialog, IDC_RENAME_NAME)), "Shopping");
+        ASSERT_TRUE(session.AddPad("Appear.ql"));
+        if (rename) {
+            ASSERT_TRUE(SetText(ControlOf(dialog, IDC_RENAME_NAME), "Groceries"));
+        }
+        ASSERT_TRUE(PostCommand(dialog, rename ? IDOK : IDCANCEL));
+        ASSERT_TRUE(WaitForWindowGone(dialog));
+        PumpMessages(300);
+        if (!rename) {
+            EXPECT_EQ(session.Items(), (Items{"Shopping.ql", "Zoo.ql"}))
+                << "a cancelled rename does not refresh";
+        }
+    }
     EXPECT_TRUE(WaitUntil([&] {
         return session.Items() == Items{"Appear.ql", "Groceries.ql", "Zoo.ql"};
     }));
-    EXPECT_TRUE(FileExists(session.PadPath("Groceries.ql")));
     EXPECT_FALSE(FileExists(session.PadPath("Shopping.ql")));
 }
 
@@ -194,11 +144,7 @@ TEST(ContentsCommands, OpenStartsAPadOnTheSelectedFileAndASecondOpenIsRefused) {
         session.Refresh();
         return session.Items() == Items{"Shopping.ql*"};
     }));
-
-    HWND box = NULL;
-    EXPECT_EQ(MessageOf(session, IDC_CONTENTS_OPEN, &box), "Shopping.ql is already in use.");
-    if (box)
-        AnswerMessageBox(box, IDOK);
+    EXPECT_EQ(session.Command(IDC_CONTENTS_OPEN).text, "Shopping.ql is already in use.");
     EXPECT_EQ(session.OtherPids().size(), 1u);
 }
 
@@ -207,7 +153,6 @@ TEST(ContentsCommands, NewStartsOnePadOnANewTimeStampedFile) {
     ASSERT_TRUE(session.Start());
 
     ASSERT_TRUE(session.Click(IDC_CONTENTS_NEW));
-    ASSERT_TRUE(WaitUntil([&] { return session.OtherPids().size() == 1; }));
     EXPECT_TRUE(WaitUntil([&] { return SearchOrder(session.Home()).size() == 1; }))
         << "the new pad creates its file in the home folder";
     const std::vector<std::string> names = SearchOrder(session.Home());

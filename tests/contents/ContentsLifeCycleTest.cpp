@@ -8,37 +8,32 @@
 using namespace driver;
 using namespace contents_test;
 
-namespace {
-
-const char kReminderCaption[] = "Quillow Update";
-
-bool HasSize(HWND window, int width, int height) {
-    const RECT rect = WindowRect(window);
-    return rect.right - rect.left == width && rect.bottom - rect.top == height;
-}
-
-} // namespace
-
-TEST(ContentsLifeCycle, AFirstStartSchedulesTheReminderForTheMonthAfterNextWithoutShowingIt) {
-    ContentsSession session;
-    ASSERT_TRUE(session.Start());
-    EXPECT_TRUE(WaitUntil([] { return IniHasKey(kGlobalSection, "NextUpdateReminder"); }));
-    EXPECT_EQ(IniGetInt(kGlobalSection, "NextUpdateReminder", 0),
-              NextReminderMonth(CurrentMonth()));
-    EXPECT_FALSE(FindTopWindow(session.Pid(), "#32770", kReminderCaption));
-    EXPECT_TRUE(HasSize(session.Window(), 395, 175));
-    EXPECT_EQ(
-        SendMessageA(ControlOf(session.Window(), IDC_CONTENTS_AUTO_STARTUP), BM_GETCHECK, 0, 0),
-        BST_CHECKED);
+TEST(ContentsLifeCycle, AReminderNotDueIsNotShownAndOnlyAMissingMonthIsScheduled) {
+    const int next = NextReminderMonth(CurrentMonth());
+    const int otherMonth = CurrentMonth() % 12 + 1;
+    // 0 stands for a month never written: the first start schedules the month after next.
+    for (int stored : {0, 13, -1, otherMonth}) {
+        SCOPED_TRACE(stored);
+        ContentsSession session;
+        if (stored) {
+            ASSERT_TRUE(IniSetInt(kGlobalSection, "NextUpdateReminder", stored));
+        }
+        ASSERT_TRUE(session.Start());
+        EXPECT_TRUE(WaitUntil([] { return IniHasKey(kGlobalSection, "NextUpdateReminder"); }));
+        PumpMessages(500);
+        EXPECT_FALSE(session.ReminderShown());
+        EXPECT_EQ(IniGetInt(kGlobalSection, "NextUpdateReminder", 0), stored ? stored : next);
+    }
 }
 
 TEST(ContentsLifeCycle, ADueReminderIsShownAndRescheduledWhicheverButtonIsPressed) {
     for (int answer : {IDCANCEL, IDOK}) {
+        SCOPED_TRACE(answer);
         ContentsSession session;
         ASSERT_TRUE(IniSetInt(kGlobalSection, "NextUpdateReminder", CurrentMonth()));
         ASSERT_TRUE(session.Group().Start("/tray"));
-        HWND reminder = WaitForWindowInGroup(session.Group(), "#32770", kReminderCaption);
-        ASSERT_TRUE(reminder) << answer;
+        HWND reminder = WaitForWindowInGroup(session.Group(), "#32770", "Quillow Update");
+        ASSERT_TRUE(reminder);
         ASSERT_TRUE(PostCommand(reminder, answer));
         ASSERT_TRUE(WaitForWindowGone(reminder));
         // Yes opens the home page; with no browser behind the shell its failure is reported.
@@ -46,27 +41,28 @@ TEST(ContentsLifeCycle, ADueReminderIsShownAndRescheduledWhicheverButtonIsPresse
             AnswerMessageBox(box, IDOK);
         EXPECT_TRUE(WaitForWindowInGroup(session.Group(), "#32770", "Quillow Contents"));
         EXPECT_EQ(IniGetInt(kGlobalSection, "NextUpdateReminder", 0),
-                  NextReminderMonth(CurrentMonth()))
-            << answer;
+                  NextReminderMonth(CurrentMonth()));
     }
 }
 
-TEST(ContentsLifeCycle, AnyOtherStoredMonthIsNeitherShownNorRewritten) {
-    const int otherMonth = CurrentMonth() % 12 + 1;
-    for (int stored : {13, -1, otherMonth}) {
-        ContentsSession session;
-        ASSERT_TRUE(IniSetInt(kGlobalSection, "NextUpdateReminder", stored));
-        ASSERT_TRUE(session.Start());
-        PumpMessages(500);
-        EXPECT_FALSE(FindTopWindow(session.Pid(), "#32770", kReminderCaption)) << stored;
-        EXPECT_EQ(IniGetInt(kGlobalSection, "NextUpdateReminder", 0), stored);
-    }
+TEST(ContentsLifeCycle, AStartPlacesTheWindowAtItsStoredPlaceAndTheAutoStartupBoxWritesAtOnce) {
+    ContentsSession session;
+    ASSERT_TRUE(IniSetInt(kGlobalSection, "Row", 230));
+    ASSERT_TRUE(IniSetInt(kGlobalSection, "Column", 170));
+    ASSERT_TRUE(session.Start());
+    EXPECT_EQ(session.Placement(), "230,170 395x175");
+    EXPECT_TRUE(session.AutoStartupChecked());
+
+    ASSERT_TRUE(session.Click(IDC_CONTENTS_AUTO_STARTUP));
+    EXPECT_TRUE(WaitUntil([] { return IniGetInt(kGlobalSection, "ShowOnStartup", -1) == 0; }));
+    EXPECT_TRUE(IsWindowVisible(session.Window())) << "it takes effect at the next start";
+    ASSERT_TRUE(session.Click(IDC_CONTENTS_AUTO_STARTUP));
+    EXPECT_TRUE(WaitUntil([] { return IniGetInt(kGlobalSection, "ShowOnStartup", -1) == 1; }));
 }
 
 TEST(ContentsLifeCycle, ThePadsMarkedToShowAtStartUpAreReopenedButNeverOneAlreadyOpen) {
     ContentsSession session;
-    for (const char* name : {"Marked.ql", "Unmarked.ql", "NoSection.ql", "Open.ql"})
-        ASSERT_TRUE(session.AddPad(name));
+    ASSERT_TRUE(session.AddPads({"Marked.ql", "Unmarked.ql", "NoSection.ql", "Open.ql"}));
     ASSERT_TRUE(IniSetInt("Marked.ql", "ShowOnStartup", 1));
     ASSERT_TRUE(IniSetInt("Unmarked.ql", "ShowOnStartup", 0));
     ASSERT_TRUE(IniSetInt("Open.ql", "ShowOnStartup", 1));
@@ -87,40 +83,30 @@ TEST(ContentsLifeCycle, WithAutoStartupOffTheWindowHidesAtStartUpAndStaysHidden)
     ASSERT_TRUE(WaitForWindowGone(session.Window(), kWaitMs, true));
     PumpMessages(2000);
     EXPECT_FALSE(IsWindowVisible(session.Window())) << "still hidden two seconds later";
-    EXPECT_TRUE(session.Group().IsRunning(session.Pid()));
-    EXPECT_EQ(
-        SendMessageA(ControlOf(session.Window(), IDC_CONTENTS_AUTO_STARTUP), BM_GETCHECK, 0, 0),
-        BST_UNCHECKED);
+    EXPECT_TRUE(session.IsRunning());
+    EXPECT_FALSE(session.AutoStartupChecked());
 
-    ASSERT_TRUE(session.TrayCommand(ID_TRAY_CONTENTS));
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(session.Window()) != FALSE; }));
-    const RECT rect = WindowRect(session.Window());
-    EXPECT_EQ(rect.left, 140);
-    EXPECT_EQ(rect.top, 90);
-    EXPECT_TRUE(HasSize(session.Window(), 395, 175));
+    ASSERT_TRUE(session.ShowAgain());
+    EXPECT_EQ(session.Placement(), "140,90 395x175");
 }
 
 TEST(ContentsLifeCycle, ClosingOnlyHidesAndTheTrayItemShowsTheWindowAgainWithoutStartUpTasks) {
     ContentsSession session;
     ASSERT_TRUE(session.Start());
-    ASSERT_TRUE(SetWindowPos(session.Window(), NULL, 210, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
+    ASSERT_TRUE(session.MoveTo(210, 160));
 
-    ASSERT_TRUE(PostClose(session.Window()));
-    ASSERT_TRUE(WaitForWindowGone(session.Window(), kWaitMs, true));
-    EXPECT_TRUE(session.Group().IsRunning(session.Pid()));
+    ASSERT_TRUE(session.Close());
+    EXPECT_TRUE(session.IsRunning());
     EXPECT_EQ(IniGetInt(kGlobalSection, "Row", -1), 210) << "hiding saves the position";
     EXPECT_EQ(IniGetInt(kGlobalSection, "Column", -1), 160);
 
     // Due now: a start-up task would show it.
     ASSERT_TRUE(IniSetInt(kGlobalSection, "NextUpdateReminder", CurrentMonth()));
     ASSERT_TRUE(IniSetInt(kGlobalSection, "Row", 50));
-    ASSERT_TRUE(session.TrayCommand(ID_TRAY_CONTENTS));
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(session.Window()) != FALSE; }));
-    EXPECT_EQ(WindowRect(session.Window()).left, 50);
-    EXPECT_EQ(WindowRect(session.Window()).top, 160);
-    EXPECT_TRUE(HasSize(session.Window(), 395, 175));
+    ASSERT_TRUE(session.ShowAgain());
+    EXPECT_EQ(session.Placement(), "50,160 395x175");
     PumpMessages(1000);
-    EXPECT_FALSE(FindTopWindow(session.Pid(), "#32770", kReminderCaption));
+    EXPECT_FALSE(session.ReminderShown());
 }
 
 TEST(ContentsLifeCycle, EnterAndEscapeHideTheWindowLikeClose) {
@@ -129,38 +115,13 @@ TEST(ContentsLifeCycle, EnterAndEscapeHideTheWindowLikeClose) {
     ASSERT_TRUE(session.Start());
 
     for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {
-        ASSERT_TRUE(session.TrayCommand(ID_TRAY_CONTENTS));
-        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(session.Window()) != FALSE; }));
+        SCOPED_TRACE(key);
+        ASSERT_TRUE(session.ShowAgain());
         ASSERT_TRUE(WaitUntil([&] { return FocusOf(session.Window()) == session.List(); }));
         ASSERT_TRUE(PostMessageA(session.List(), WM_KEYDOWN, key, 0));
-        EXPECT_TRUE(WaitForWindowGone(session.Window(), kWaitMs, true)) << key;
+        EXPECT_TRUE(WaitForWindowGone(session.Window(), kWaitMs, true));
         PumpMessages(300);
-        EXPECT_TRUE(session.Group().IsRunning(session.Pid())) << key;
-        EXPECT_TRUE(IsWindow(session.Window())) << key;
+        EXPECT_TRUE(session.IsRunning());
+        EXPECT_TRUE(IsWindow(session.Window()));
     }
-}
-
-TEST(ContentsLifeCycle, ThePositionIsRestoredAtTheNextStart) {
-    ContentsSession session;
-    ASSERT_TRUE(session.Start());
-    ASSERT_TRUE(SetWindowPos(session.Window(), NULL, 230, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
-    ASSERT_TRUE(PostClose(session.Window()));
-    ASSERT_TRUE(WaitForWindowGone(session.Window(), kWaitMs, true));
-    session.Group().KillAll();
-
-    ASSERT_TRUE(session.Start());
-    const RECT rect = WindowRect(session.Window());
-    EXPECT_EQ(rect.left, 230);
-    EXPECT_EQ(rect.top, 170);
-    EXPECT_TRUE(HasSize(session.Window(), 395, 175));
-}
-
-TEST(ContentsLifeCycle, TheAutoStartupBoxWritesTheSettingAtOnce) {
-    ContentsSession session;
-    ASSERT_TRUE(session.Start());
-    ASSERT_TRUE(session.Click(IDC_CONTENTS_AUTO_STARTUP));
-    EXPECT_TRUE(WaitUntil([] { return IniGetInt(kGlobalSection, "ShowOnStartup", -1) == 0; }));
-    EXPECT_TRUE(IsWindowVisible(session.Window())) << "it takes effect at the next start";
-    ASSERT_TRUE(session.Click(IDC_CONTENTS_AUTO_STARTUP));
-    EXPECT_TRUE(WaitUntil([] { return IniGetInt(kGlobalSection, "ShowOnStartup", -1) == 1; }));
 }

@@ -6,13 +6,10 @@
 
 using namespace driver;
 using namespace contents_test;
-using Items = std::vector<std::string>;
 
 TEST(ContentsList, ListsEveryPadSortedWithoutRegardToCaseAndMarksThoseHeld) {
     ContentsSession session;
-    for (const char* name : {"banana.ql", "Apple.ql", "cherry.ql", "Date.ql"})
-        ASSERT_TRUE(session.AddPad(name));
-    ASSERT_TRUE(session.AddPad("notes.txt"));
+    ASSERT_TRUE(session.AddPads({"banana.ql", "Apple.ql", "cherry.ql", "Date.ql", "notes.txt"}));
     ASSERT_TRUE(CreateDirectoryA(session.PadPath("Old.ql").c_str(), NULL));
     FileLock held(session.PadPath("cherry.ql"));
     ASSERT_TRUE(held.Held());
@@ -26,23 +23,7 @@ TEST(ContentsList, ListsEveryPadSortedWithoutRegardToCaseAndMarksThoseHeld) {
         EXPECT_TRUE(session.IsEnabled(id)) << id;
 }
 
-TEST(ContentsList, AMarkFollowsTheLockAtEachRefresh) {
-    ContentsSession session;
-    ASSERT_TRUE(session.AddPad("Shopping.ql"));
-    ASSERT_TRUE(session.Start());
-    EXPECT_EQ(session.Items(), (Items{"Shopping.ql"}));
-
-    FileLock held(session.PadPath("Shopping.ql"));
-    EXPECT_EQ(session.Items(), (Items{"Shopping.ql"})) << "the list is a snapshot until refreshed";
-    ASSERT_TRUE(session.Refresh());
-    EXPECT_EQ(session.Items(), (Items{"Shopping.ql*"}));
-
-    held.Release();
-    ASSERT_TRUE(session.Refresh());
-    EXPECT_EQ(session.Items(), (Items{"Shopping.ql"}));
-}
-
-TEST(ContentsList, AnEmptyHomeFolderDisablesOnlyOpenRenameAndErase) {
+TEST(ContentsList, AnEmptyListDisablesOnlyOpenRenameAndEraseAndEachRefreshReadsTheMarksAfresh) {
     ContentsSession session;
     ASSERT_TRUE(session.Start());
     EXPECT_TRUE(session.Items().empty());
@@ -52,16 +33,23 @@ TEST(ContentsList, AnEmptyHomeFolderDisablesOnlyOpenRenameAndErase) {
          {IDC_CONTENTS_NEW, IDC_CONTENTS_REFRESH, IDC_CONTENTS_HELP, IDC_CONTENTS_AUTO_STARTUP})
         EXPECT_TRUE(session.IsEnabled(id)) << id;
 
-    ASSERT_TRUE(session.AddPad("First.ql"));
+    ASSERT_TRUE(session.AddPad("Shopping.ql"));
     ASSERT_TRUE(session.Refresh());
-    EXPECT_EQ(session.Items(), (Items{"First.ql"}));
+    EXPECT_EQ(session.Items(), (Items{"Shopping.ql"}));
     EXPECT_TRUE(session.IsEnabled(IDC_CONTENTS_ERASE));
+
+    FileLock held(session.PadPath("Shopping.ql"));
+    EXPECT_EQ(session.Items(), (Items{"Shopping.ql"})) << "the list is a snapshot until refreshed";
+    ASSERT_TRUE(session.Refresh());
+    EXPECT_EQ(session.Items(), (Items{"Shopping.ql*"}));
+    held.Release();
+    ASSERT_TRUE(session.Refresh());
+    EXPECT_EQ(session.Items(), (Items{"Shopping.ql"}));
 }
 
 TEST(ContentsList, ARefreshKeepsTheSelectionByPosition) {
     ContentsSession session;
-    for (const char* name : {"a.ql", "b.ql", "c.ql", "d.ql", "e.ql"})
-        ASSERT_TRUE(session.AddPad(name));
+    ASSERT_TRUE(session.AddPads({"a.ql", "b.ql", "c.ql", "d.ql", "e.ql"}));
     ASSERT_TRUE(session.Start());
 
     ASSERT_TRUE(SelectListItem(session.List(), 3));

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ContentsSession.h"
@@ -18,15 +19,8 @@ namespace {
 
 const UINT WM_PROBE = WM_APP + 1;
 
-struct MenuRow {
-    UINT id;
-    std::string text;
-    bool operator==(const MenuRow& other) const { return id == other.id && text == other.text; }
-};
-
-std::ostream& operator<<(std::ostream& out, const MenuRow& row) {
-    return out << row.id << " " << row.text;
-}
+// A menu item's id and text; separators read as {0, ""}.
+using MenuRow = std::pair<UINT, std::string>;
 
 std::vector<MenuRow> RowsOf(HMENU menu) {
     std::vector<MenuRow> rows;
@@ -94,48 +88,40 @@ std::string Loaded(UINT id) {
 
 } // namespace
 
+// With no pads the two separators around them stand in a row.
 TEST_F(ContentsMenu, TheTrayMenuHoldsThePadsInSearchOrderBetweenTheFixedItems) {
-    for (const char* name : {"zulu.ql", "Alpha.ql", "mike.ql"})
-        ASSERT_TRUE(WriteFileBytes(m_home.File(name), "x"));
-    FileLock held(m_home.File("mike.ql"));
-    const std::vector<std::string> order = SearchOrder(m_home.Path());
-    ASSERT_EQ(order.size(), 3u);
+    for (bool pads : {false, true}) {
+        SCOPED_TRACE(pads ? "three pads" : "no pads");
+        for (const char* name : {"zulu.ql", "Alpha.ql", "mike.ql"}) {
+            if (pads) {
+                ASSERT_TRUE(WriteFileBytes(m_home.File(name), "x"));
+            }
+        }
+        FileLock held(m_home.File("mike.ql"));
+        const std::vector<std::string> order = SearchOrder(m_home.Path());
+        ASSERT_EQ(order.size(), pads ? 3u : 0u);
 
-    Run([&](CProbeContentsDlg& dlg) {
-        dlg.BuildTrayMenu();
-        std::vector<MenuRow> expected = {
-            {ID_TRAY_NEW, Loaded(IDS_NEW_PAD)},
-            {ID_TRAY_CONTENTS, "Quillow Contents"},
-            {0, ""},
-        };
-        for (size_t i = 0; i < order.size(); ++i)
-            expected.push_back({static_cast<UINT>(ID_TRAY_FIRST_PAD + i),
-                                order[i] == "mike.ql" ? "mike.ql*" : order[i]});
-        expected.insert(expected.end(), {
-                                            {0, ""},
-                                            {ID_TRAY_HOME_PAGE, "Marrowdale Home &Page"},
-                                            {ID_TRAY_FEEDBACK, "Email Us Your &Feedback"},
-                                            {ID_TRAY_ABOUT, "&About Quillow..."},
-                                            {0, ""},
-                                            {ID_TRAY_EXIT, "Exit Quillow..."},
-                                        });
-        EXPECT_EQ(RowsOf(dlg.TrayMenu()), expected);
+        Run([&](CProbeContentsDlg& dlg) {
+            dlg.BuildTrayMenu();
+            std::vector<MenuRow> expected = {{ID_TRAY_NEW, Loaded(IDS_NEW_PAD)},
+                                             {ID_TRAY_CONTENTS, "Quillow Contents"},
+                                             {0, ""}};
+            for (size_t i = 0; i < order.size(); ++i)
+                expected.push_back({static_cast<UINT>(ID_TRAY_FIRST_PAD + i),
+                                    order[i] == "mike.ql" ? "mike.ql*" : order[i]});
+            expected.insert(expected.end(), {{0, ""},
+                                             {ID_TRAY_HOME_PAGE, "Marrowdale Home &Page"},
+                                             {ID_TRAY_FEEDBACK, "Email Us Your &Feedback"},
+                                             {ID_TRAY_ABOUT, "&About Quillow..."},
+                                             {0, ""},
+                                             {ID_TRAY_EXIT, "Exit Quillow..."}});
+            EXPECT_EQ(RowsOf(dlg.TrayMenu()), expected);
 
-        // A second build starts again from nothing.
-        dlg.BuildTrayMenu();
-        EXPECT_EQ(RowsOf(dlg.TrayMenu()).size(), expected.size());
-    });
-}
-
-TEST_F(ContentsMenu, WithNoPadsTheTrayMenuHasTwoSeparatorsInARow) {
-    Run([&](CProbeContentsDlg& dlg) {
-        dlg.BuildTrayMenu();
-        const std::vector<MenuRow> rows = RowsOf(dlg.TrayMenu());
-        ASSERT_EQ(rows.size(), 9u);
-        EXPECT_EQ(rows[2], (MenuRow{0, ""}));
-        EXPECT_EQ(rows[3], (MenuRow{0, ""}));
-        EXPECT_EQ(rows[4].id, static_cast<UINT>(ID_TRAY_HOME_PAGE));
-    });
+            // A second build starts again from nothing.
+            dlg.BuildTrayMenu();
+            EXPECT_EQ(RowsOf(dlg.TrayMenu()).size(), expected.size());
+        });
+    }
 }
 
 TEST_F(ContentsMenu, TheSystemMenuOffersNoMaximize) {

@@ -39,8 +39,16 @@ void FileLock::Release() {
 
 ContentsSession::ContentsSession() : m_ini(m_home.Path()), m_pid(0), m_window(NULL) {}
 
-bool ContentsSession::AddPad(const std::string& name, const std::string& text) {
-    return WriteFileBytes(m_home.File(name), text);
+bool ContentsSession::AddPads(std::initializer_list<std::string> names) {
+    for (const std::string& name : names)
+        if (!AddPad(name))
+            return false;
+    return true;
+}
+
+std::string ContentsSession::PadText(const std::string& name) const {
+    std::string text;
+    return ReadFileBytes(PadPath(name), text) ? text : "(unreadable)";
 }
 
 bool ContentsSession::Start(const std::string& args, bool waitHidden) {
@@ -59,17 +67,29 @@ bool ContentsSession::Refresh() {
                                &result) != 0;
 }
 
-bool ContentsSession::Click(int id) { return ClickButton(m_window, id); }
-
-bool ContentsSession::IsEnabled(int id) const {
-    return IsWindowEnabled(GetDlgItem(m_window, id)) != FALSE;
+bool ContentsSession::AutoStartupChecked() const {
+    return SendMessageA(ControlOf(m_window, IDC_CONTENTS_AUTO_STARTUP), BM_GETCHECK, 0, 0) ==
+           BST_CHECKED;
 }
 
-bool ContentsSession::TrayMouse(UINT mouseMessage) {
-    return PostMessageA(m_window, WM_TRAY_NOTIFY, IDR_MAINFRAME, mouseMessage) != FALSE;
+bool ContentsSession::MoveTo(int left, int top) {
+    return SetWindowPos(m_window, NULL, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER) != FALSE;
 }
 
-bool ContentsSession::TrayCommand(int id) { return PostCommand(m_window, id); }
+std::string ContentsSession::Placement() const {
+    const RECT rect = WindowRect(m_window);
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
+           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
+bool ContentsSession::Close() {
+    return PostClose(m_window) && WaitForWindowGone(m_window, kWaitMs, true);
+}
+
+bool ContentsSession::ShowAgain() {
+    return TrayCommand(ID_TRAY_CONTENTS) &&
+           WaitUntil([&] { return IsWindowVisible(m_window) != FALSE; });
+}
 
 bool ContentsSession::BuildTrayMenu() {
     if (!TrayMouse(WM_RBUTTONUP))
@@ -81,12 +101,32 @@ bool ContentsSession::BuildTrayMenu() {
     return WaitForWindowGone(menu, kWaitMs, true);
 }
 
+int ContentsSession::PadItem(const std::string& name) const {
+    const std::vector<std::string> order = SearchOrder(Home());
+    return ID_TRAY_FIRST_PAD +
+           static_cast<int>(std::find(order.begin(), order.end(), name) - order.begin());
+}
+
 std::vector<DWORD> ContentsSession::OtherPids() {
     std::vector<DWORD> pids = m_group.Pids();
     pids.erase(std::remove(pids.begin(), pids.end(), m_pid), pids.end());
     return pids;
 }
 
-HWND ContentsSession::WaitForMessageBox(DWORD ms) { return driver::WaitForMessageBox(m_pid, ms); }
+SeenBox ContentsSession::Answer(int answer, const std::function<void()>& meanwhile) {
+    SeenBox seen;
+    HWND box = WaitForMessageBox();
+    if (!box)
+        return seen;
+    seen = {MessageBoxText(box), MessageBoxCaption(box), MessageBoxButtons(box), HasIcon(box)};
+    if (meanwhile)
+        meanwhile();
+    AnswerMessageBox(box, answer);
+    return seen;
+}
+
+SeenBox ContentsSession::Command(int buttonId, int answer, const std::function<void()>& meanwhile) {
+    return Click(buttonId) ? Answer(answer, meanwhile) : SeenBox();
+}
 
 } // namespace contents_test

@@ -4,29 +4,23 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <algorithm>
-
 #include "ContentsSession.h"
 
 using namespace driver;
 using namespace contents_test;
-using Items = std::vector<std::string>;
 
 namespace {
 
-// Whether the notification area holds the window's icon: only an existing icon can be changed.
-bool HasTrayIcon(HWND window) {
+// Changes the window's icon in the notification area (only an existing icon can be changed),
+// or with NIM_DELETE removes it.
+bool NotifyIcon(HWND window, DWORD message = NIM_MODIFY) {
     NOTIFYICONDATAA data = {};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = window;
     data.uID = IDR_MAINFRAME;
     data.uFlags = NIF_TIP;
-    lstrcpynA(data.szTip, "Quillow Contents", 64);
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
-
-int IndexOf(const std::vector<std::string>& names, const std::string& name) {
-    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin());
+    lstrcpynA(data.szTip, "Quillow Contents", sizeof data.szTip);
+    return Shell_NotifyIconA(message, &data) != FALSE;
 }
 
 } // namespace
@@ -34,27 +28,28 @@ int IndexOf(const std::vector<std::string>& names, const std::string& name) {
 TEST(ContentsTray, TheIconIsAddedAndComesBackWhenTheNotificationAreaIsMadeAnew) {
     ContentsSession session;
     ASSERT_TRUE(session.Start());
-    ASSERT_TRUE(WaitUntil([&] { return HasTrayIcon(session.Window()); }));
+    ASSERT_TRUE(WaitUntil([&] { return NotifyIcon(session.Window()); }));
 
     // The shell restarts: its new notification area knows no icons and says so to everyone.
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = session.Window();
-    data.uID = IDR_MAINFRAME;
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));
-    ASSERT_FALSE(HasTrayIcon(session.Window()));
+    ASSERT_TRUE(NotifyIcon(session.Window(), NIM_DELETE));
+    ASSERT_FALSE(NotifyIcon(session.Window()));
     ASSERT_TRUE(PostMessageA(session.Window(), RegisterWindowMessageA("TaskbarCreated"), 0, 0));
-    EXPECT_TRUE(WaitUntil([&] { return HasTrayIcon(session.Window()); }));
+    EXPECT_TRUE(WaitUntil([&] { return NotifyIcon(session.Window()); }));
 }
 
-TEST(ContentsTray, ALeftClickStartsExactlyOneNewPadAndOtherMouseEventsNone) {
+// Other mouse events start nothing, and neither do messages that only carry a command's id.
+TEST(ContentsTray, ALeftClickStartsExactlyOneNewPadAndOnlyCommandMessagesRunTrayCommands) {
     ContentsSession session;
     ASSERT_TRUE(session.Start());
 
     for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN})
         ASSERT_TRUE(session.TrayMouse(message));
-    PumpMessages(1000);
-    EXPECT_TRUE(session.OtherPids().empty());
+    for (UINT message : {static_cast<UINT>(WM_APP), static_cast<UINT>(WM_USER + 7)}) {
+        ASSERT_TRUE(PostMessageA(session.Window(), message, ID_TRAY_EXIT, 0));
+        ASSERT_TRUE(PostMessageA(session.Window(), message, ID_TRAY_NEW, 0));
+    }
+    EXPECT_FALSE(session.WaitForMessageBox(1500)) << "no exit question";
+    EXPECT_TRUE(session.OtherPids().empty()) << "no new pad";
 
     ASSERT_TRUE(session.TrayMouse(WM_LBUTTONUP));
     ASSERT_TRUE(WaitUntil([&] { return session.OtherPids().size() == 1; }));
@@ -62,38 +57,23 @@ TEST(ContentsTray, ALeftClickStartsExactlyOneNewPadAndOtherMouseEventsNone) {
     EXPECT_EQ(session.OtherPids().size(), 1u);
 }
 
-TEST(ContentsTray, APadItemSelectsItsEntryAndRefusesAPadInUse) {
+TEST(ContentsTray, APadItemSelectsItsEntryAndOpensItsPadOrRefusesAPadInUse) {
     ContentsSession session;
-    for (const char* name : {"delta.ql", "Alpha.ql", "charlie.ql", "Bravo.ql"})
-        ASSERT_TRUE(session.AddPad(name));
+    ASSERT_TRUE(session.AddPads({"delta.ql", "Alpha.ql", "charlie.ql", "Bravo.ql"}));
     ASSERT_TRUE(session.Start());
-    const std::vector<std::string> order = SearchOrder(session.Home());
-    ASSERT_EQ(order.size(), 4u);
     FileLock held(session.PadPath("charlie.ql"));
     ASSERT_TRUE(session.BuildTrayMenu());
     EXPECT_EQ(session.Items(), (Items{"Alpha.ql", "Bravo.ql", "charlie.ql*", "delta.ql"}))
         << "the menu's build refreshes the list";
 
-    ASSERT_TRUE(session.TrayCommand(ID_TRAY_FIRST_PAD + IndexOf(order, "charlie.ql")));
-    HWND box = session.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(MessageBoxText(box), "charlie.ql is already in use.");
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    ASSERT_TRUE(session.TrayCommand(session.PadItem("charlie.ql")));
+    EXPECT_EQ(session.Answer(IDOK).text, "charlie.ql is already in use.");
     EXPECT_EQ(session.Selection(), 2);
     EXPECT_TRUE(session.OtherPids().empty());
-}
 
-TEST(ContentsTray, APadItemOpensItsPad) {
-    ContentsSession session;
-    for (const char* name : {"one.ql", "two.ql", "three.ql"})
-        ASSERT_TRUE(session.AddPad(name));
-    ASSERT_TRUE(session.Start());
-    const std::vector<std::string> order = SearchOrder(session.Home());
-    ASSERT_TRUE(session.BuildTrayMenu());
-
-    ASSERT_TRUE(session.TrayCommand(ID_TRAY_FIRST_PAD + IndexOf(order, "two.ql")));
-    EXPECT_TRUE(WaitForWindowInGroup(session.Group(), nullptr, "two.ql"));
-    EXPECT_EQ(session.Selection(), 2) << "one.ql, three.ql, two.ql: the chosen pad's entry";
+    ASSERT_TRUE(session.TrayCommand(session.PadItem("Bravo.ql")));
+    EXPECT_TRUE(WaitForWindowInGroup(session.Group(), nullptr, "Bravo.ql"));
+    EXPECT_EQ(session.Selection(), 1);
     EXPECT_EQ(session.OtherPids().size(), 1u);
 }
 
@@ -104,52 +84,31 @@ TEST(ContentsTray, APadItemWhoseIdIsAButtonsOpensThePadNotTheButtonsCommand) {
     for (int i = 0; i < count; ++i)
         ASSERT_TRUE(session.AddPad("pad" + std::to_string(i) + ".ql"));
     ASSERT_TRUE(session.Start());
-    const std::vector<std::string> order = SearchOrder(session.Home());
-    ASSERT_EQ(order.size(), static_cast<size_t>(count));
-    const std::string& target = order[IDC_CONTENTS_ERASE - ID_TRAY_FIRST_PAD];
+    const std::string target = SearchOrder(session.Home())[IDC_CONTENTS_ERASE - ID_TRAY_FIRST_PAD];
     FileLock held(session.PadPath(target));
     ASSERT_TRUE(session.BuildTrayMenu());
 
     ASSERT_TRUE(session.TrayCommand(IDC_CONTENTS_ERASE));
-    HWND box = session.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(MessageBoxText(box), target + " is already in use.") << "not an erase question";
-    AnswerMessageBox(box, box ? IDOK : 0);
-}
-
-TEST(ContentsTray, OnlyCommandMessagesRunTrayCommands) {
-    ContentsSession session;
-    ASSERT_TRUE(session.Start());
-
-    for (UINT message : {static_cast<UINT>(WM_APP), static_cast<UINT>(WM_USER + 7)}) {
-        ASSERT_TRUE(PostMessageA(session.Window(), message, ID_TRAY_EXIT, 0));
-        ASSERT_TRUE(PostMessageA(session.Window(), message, ID_TRAY_NEW, 0));
-    }
-    EXPECT_FALSE(session.WaitForMessageBox(1500)) << "no exit question";
-    EXPECT_TRUE(session.OtherPids().empty()) << "no new pad";
+    EXPECT_EQ(session.Answer(IDOK).text, target + " is already in use.") << "not an erase question";
 }
 
 TEST(ContentsTray, ExitAsksAndOnlyYesEndsTheProcessSavingThePosition) {
     ContentsSession session;
     ASSERT_TRUE(session.Start("/Tray"));
-    ASSERT_TRUE(SetWindowPos(session.Window(), NULL, 123, 87, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
+    ASSERT_TRUE(session.MoveTo(123, 87));
 
     ASSERT_TRUE(session.TrayCommand(ID_TRAY_EXIT));
-    HWND box = session.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(MessageBoxText(box), "Exit Quillow Contents?");
-    EXPECT_EQ(MessageBoxCaption(box), "Quillow");
-    EXPECT_EQ(MessageBoxButtons(box), (std::vector<int>{IDYES, IDNO}));
-    ASSERT_TRUE(AnswerMessageBox(box, IDNO));
+    const SeenBox question = session.Answer(IDNO);
+    EXPECT_EQ(question.text, "Exit Quillow Contents?");
+    EXPECT_EQ(question.caption, "Quillow");
+    EXPECT_EQ(question.buttons, (std::vector<int>{IDYES, IDNO}));
     PumpMessages(500);
-    EXPECT_TRUE(session.Group().IsRunning(session.Pid()));
+    EXPECT_TRUE(session.IsRunning());
     EXPECT_TRUE(IsWindowVisible(session.Window()));
-    EXPECT_TRUE(HasTrayIcon(session.Window()));
+    EXPECT_TRUE(NotifyIcon(session.Window()));
 
     ASSERT_TRUE(session.TrayCommand(ID_TRAY_EXIT));
-    box = session.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    ASSERT_TRUE(AnswerMessageBox(box, IDYES));
+    EXPECT_EQ(session.Answer(IDYES).text, "Exit Quillow Contents?");
     EXPECT_TRUE(session.Group().WaitForExit(session.Pid(), kWaitMs));
     EXPECT_EQ(IniGetInt(kGlobalSection, "Row", -1), 123);
     EXPECT_EQ(IniGetInt(kGlobalSection, "Column", -1), 87);

@@ -74,7 +74,7 @@ class OptionsDlgTest : public testing::Test {
 
 } // namespace
 
-TEST_F(OptionsDlgTest, OkWithBothBoxesTickedWritesTheColourAndThePadsOuterSizeAsDefaults) {
+TEST_F(OptionsDlgTest, OkWithBothBoxesTickedWritesTheDefaultsAndTheNextOpeningStartsCleared) {
     m_dlg.m_crBkColor = RGB(1, 2, 3);
     HWND owner = NULL;
     INT_PTR result = Run([&] {
@@ -97,39 +97,6 @@ TEST_F(OptionsDlgTest, OkWithBothBoxesTickedWritesTheColourAndThePadsOuterSizeAs
     GetClientRect(m_pad.Handle(), &client);
     EXPECT_GT(IniGetInt(kGlobalSection, "Width", -1), client.right);
     EXPECT_EQ(RGB(1, 2, 3), m_dlg.m_crBkColor);
-}
-
-TEST_F(OptionsDlgTest, OkWithNothingTickedAndCancelWriteNothing) {
-    m_dlg.m_crBkColor = RGB(1, 2, 3);
-    EXPECT_EQ(IDOK, Run([&] { PostCommand(WaitForDialog(kCaption), IDOK); }));
-
-    // A colour picked and the boxes ticked, then Cancel: nothing is kept.
-    EXPECT_EQ(IDCANCEL, Run([&] {
-                  HWND dialog = WaitForDialog(kCaption);
-                  Click(dialog, IDC_OPTIONS_BKCOLOR);
-                  HWND picker = WaitForDialog(kPickerCaption);
-                  PickBasicColour(picker, 1, 0);
-                  ClickButton(picker, IDOK);
-                  WaitForWindowGone(picker);
-                  Click(dialog, IDC_OPTIONS_BKCOLOR_DEFAULT);
-                  Click(dialog, IDC_OPTIONS_SIZE_DEFAULT);
-                  ClickButton(dialog, IDCANCEL);
-              }));
-
-    EXPECT_FALSE(IniHasKey(kGlobalSection, "BkColor"));
-    EXPECT_FALSE(IniHasKey(kGlobalSection, "Width"));
-    EXPECT_FALSE(IniHasKey(kGlobalSection, "Height"));
-}
-
-TEST_F(OptionsDlgTest, EveryOpeningStartsWithTheBoxesClearedAndTheFontBoxDisabled) {
-    Run([&] {
-        HWND dialog = WaitForDialog(kCaption);
-        Click(dialog, IDC_OPTIONS_BKCOLOR_DEFAULT);
-        Click(dialog, IDC_OPTIONS_SIZE_DEFAULT);
-        PostCommand(dialog, IDOK);
-    });
-    ASSERT_TRUE(m_dlg.m_bBkColorDefault);
-    ASSERT_TRUE(m_dlg.m_bSizeDefault);
 
     bool cleared = false;
     bool fontBoxEnabled = true;
@@ -145,7 +112,7 @@ TEST_F(OptionsDlgTest, EveryOpeningStartsWithTheBoxesClearedAndTheFontBoxDisable
     EXPECT_FALSE(fontBoxEnabled);
 }
 
-TEST_F(OptionsDlgTest, TheFontButtonShowsItsMessageEveryTimeAndChangesNothing) {
+TEST_F(OptionsDlgTest, TheFontButtonShowsItsMessageEveryTimeAndOkWithNothingTickedWritesNothing) {
     m_dlg.m_crBkColor = RGB(1, 2, 3);
     BoxSeen first;
     BoxSeen second;
@@ -170,9 +137,27 @@ TEST_F(OptionsDlgTest, TheFontButtonShowsItsMessageEveryTimeAndChangesNothing) {
     EXPECT_EQ(first.text, second.text);
     EXPECT_EQ(RGB(1, 2, 3), m_dlg.m_crBkColor);
     EXPECT_FALSE(IniHasKey(kGlobalSection, "BkColor"));
+    EXPECT_FALSE(IniHasKey(kGlobalSection, "Width"));
+    EXPECT_FALSE(IniHasKey(kGlobalSection, "Height"));
 }
 
-TEST_F(OptionsDlgTest, TheColourPickedInTheSystemPickerBecomesTheColourInPlay) {
+TEST_F(OptionsDlgTest, TheColourPickedInTheSystemPickerBecomesTheColourInPlayUnlessCancelled) {
+    m_dlg.m_crBkColor = RGB(1, 2, 3);
+    // A colour picked and both boxes ticked, then Cancel: nothing is kept.
+    EXPECT_EQ(IDCANCEL, Run([&] {
+                  HWND dialog = WaitForDialog(kCaption);
+                  Click(dialog, IDC_OPTIONS_BKCOLOR);
+                  HWND picker = WaitForDialog(kPickerCaption);
+                  PickBasicColour(picker, 1, 0);
+                  ClickButton(picker, IDOK);
+                  WaitForWindowGone(picker);
+                  Click(dialog, IDC_OPTIONS_BKCOLOR_DEFAULT);
+                  Click(dialog, IDC_OPTIONS_SIZE_DEFAULT);
+                  ClickButton(dialog, IDCANCEL);
+              }));
+    EXPECT_FALSE(IniHasKey(kGlobalSection, "BkColor"));
+    EXPECT_FALSE(IniHasKey(kGlobalSection, "Width"));
+
     m_dlg.m_crBkColor = RGB(1, 2, 3);
     bool pickerShown = false;
     bool customColoursOffered = true;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,23 +29,24 @@ class CTestRenameDlg : public CRenameDlg {
     INT_PTR m_nEndCode = -1;
 };
 
-// What the user saw of the dialog itself.
-struct DialogSeen {
-    bool shown = false;
-    std::string initialName;
-};
+enum class Ending { Ok, Cancel, Escape };
 
-// Types the name into the dialog and presses OK.
-DialogSeen EnterName(const std::string& name) {
-    DialogSeen seen;
+// Types the name into the dialog and ends it as asked; returns the name the dialog showed
+// first, or "<no dialog>".
+std::string EnterName(const std::string& name, Ending ending) {
     HWND dialog = WaitForDialog(kCaption);
     if (!dialog)
-        return seen;
-    seen.shown = true;
-    seen.initialName = WindowText(ControlOf(dialog, IDC_RENAME_NAME));
-    SetText(ControlOf(dialog, IDC_RENAME_NAME), name);
-    PostCommand(dialog, IDOK);
-    return seen;
+        return "<no dialog>";
+    HWND edit = ControlOf(dialog, IDC_RENAME_NAME);
+    const std::string initialName = WindowText(edit);
+    SetText(edit, name);
+    if (ending == Ending::Escape)
+        PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
+    else if (ending == Ending::Cancel)
+        ClickButton(dialog, IDCANCEL);
+    else
+        PostCommand(dialog, IDOK);
+    return initialName;
 }
 
 class RenameDlgTest : public testing::Test {
@@ -61,85 +63,73 @@ class RenameDlgTest : public testing::Test {
         return ReadFileBytes(Path(name), data) ? data : "<missing>";
     }
 
-    // Renames the pad at path while the user types name; the user then answers the message
-    // box the rename raises, if any, with answer.
-    BoxSeen Rename(const std::string& path, const std::string& name, int answer = 0) {
-        BoxSeen box;
-        RunWithUser([&] { m_dlg.DoRename(path.c_str()); },
+    // Renames the pad at path with a fresh dialog while the user types name and ends the
+    // dialog as asked, then answers the message boxes the rename raises, in turn.
+    std::vector<BoxSeen> Rename(const std::string& path, const std::string& name,
+                                const std::vector<int>& answers = {}, Ending ending = Ending::Ok) {
+        m_dlg.reset(new CTestRenameDlg);
+        std::vector<BoxSeen> boxes;
+        RunWithUser([&] { m_dlg->DoRename(path.c_str()); },
                     [&] {
-                        m_seen = EnterName(name);
-                        if (answer)
-                            box = AnswerBox(answer);
+                        m_initialName = EnterName(name, ending);
+                        for (int answer : answers)
+                            boxes.push_back(AnswerBox(answer));
                     });
-        return box;
+        return boxes;
     }
 
-    // Like Rename, for a rename that must show the overwrite question and then, after Yes,
-    // the failure message.
-    void RenameOverwritingAndFailing(BoxSeen& question, BoxSeen& failure) {
-        RunWithUser([&] { m_dlg.DoRename(Path("Shopping.ql").c_str()); },
-                    [&] {
-                        m_seen = EnterName("Plans");
-                        question = AnswerBox(IDYES);
-                        failure = AnswerBox(IDOK);
-                    });
+    // A closed pad Plans.ql beside Shopping.ql, both with a section.
+    void AddPlans() {
+        ASSERT_TRUE(WriteFileBytes(Path("Plans.ql"), "old plans"));
+        IniSetInt("Plans.ql", "Row", 99);
+        IniSetInt("Shopping.ql", "Row", 5);
+    }
+
+    void ExpectNotRenamed(INT_PTR endCode) {
+        EXPECT_EQ(endCode, m_dlg->m_nEndCode);
+        EXPECT_FALSE(m_dlg->m_bRenamed);
+        EXPECT_EQ("milk\r\nbread", Contents("Shopping.ql"));
     }
 
     TempFolder m_folder;
     ScopedIni m_ini;
-    CTestRenameDlg m_dlg;
-    DialogSeen m_seen;
+    std::unique_ptr<CTestRenameDlg> m_dlg;
+    std::string m_initialName;
 };
 
-void WriteSection(const std::string& section,
-                  const std::vector<std::pair<std::string, int>>& keys) {
-    for (const auto& key : keys)
-        IniSetInt(section, key.first, key.second);
-}
+using Lines = std::vector<std::string>;
 
 } // namespace
 
 TEST_F(RenameDlgTest, RenamingMovesTheFileInItsFolderAndCarriesTheSixKeysAndTheColour) {
-    WriteSection("Shopping.ql", {{"Row", 10},
-                                 {"Column", 20},
-                                 {"Width", 300},
-                                 {"Height", 200},
-                                 {"ShowOnStartup", 0},
-                                 {"AlwaysOnTop", 1},
-                                 {"BkColor", 0xFF00}});
+    for (const auto& key : std::vector<std::pair<const char*, int>>{{"Row", 10},
+                                                                    {"Column", 20},
+                                                                    {"Width", 300},
+                                                                    {"Height", 200},
+                                                                    {"ShowOnStartup", 0},
+                                                                    {"AlwaysOnTop", 1},
+                                                                    {"BkColor", 0xFF00}})
+        IniSetInt("Shopping.ql", key.first, key.second);
     IniSetString("Shopping.ql", "Unknown", "stays behind");
 
     // A folder, drive or extension typed with the name is dropped, and so are blanks.
-    BoxSeen box = Rename(Path("Shopping.ql"), "  D:\\Elsewhere\\Plans.txt \t");
+    Rename(Path("Shopping.ql"), "  D:\\Elsewhere\\Plans.txt \t");
 
-    EXPECT_TRUE(m_seen.shown);
-    EXPECT_EQ("Shopping", m_seen.initialName);
-    EXPECT_FALSE(box.shown);
-    EXPECT_EQ(IDOK, m_dlg.m_nEndCode);
-    EXPECT_TRUE(m_dlg.m_bRenamed);
-    EXPECT_STREQ(Path("Plans.ql").c_str(), m_dlg.m_strName);
+    EXPECT_EQ("Shopping", m_initialName);
+    EXPECT_EQ(IDOK, m_dlg->m_nEndCode);
+    EXPECT_TRUE(m_dlg->m_bRenamed);
+    EXPECT_STREQ(Path("Plans.ql").c_str(), m_dlg->m_strName);
     EXPECT_FALSE(FileExists(Path("Shopping.ql")));
     EXPECT_EQ("milk\r\nbread", Contents("Plans.ql"));
     EXPECT_FALSE(IniHasSection("Shopping.ql"));
-    EXPECT_EQ((std::vector<std::string>{"Row=10", "Column=20", "Width=300", "Height=200",
-                                        "ShowOnStartup=0", "AlwaysOnTop=1", "BkColor=65280"}),
+    EXPECT_EQ((Lines{"Row=10", "Column=20", "Width=300", "Height=200", "ShowOnStartup=0",
+                     "AlwaysOnTop=1", "BkColor=65280"}),
               IniSectionLines("Plans.ql"));
 }
 
-TEST_F(RenameDlgTest, APadWithoutSettingsGivesTheNewSectionTheDefaultsAndNoColour) {
+TEST_F(RenameDlgTest, ABareNameIsRenamedInTheCurrentFolderAndAPadWithoutSettingsGetsDefaults) {
     // An unset colour (-1) is not carried over; a pad without a section gets the same.
     IniSetInt("Shopping.ql", "BkColor", -1);
-
-    Rename(Path("Shopping.ql"), "Plans");
-
-    EXPECT_TRUE(m_dlg.m_bRenamed);
-    EXPECT_FALSE(IniHasSection("Shopping.ql"));
-    EXPECT_EQ((std::vector<std::string>{"Row=0", "Column=0", "Width=0", "Height=0",
-                                        "ShowOnStartup=1", "AlwaysOnTop=0"}),
-              IniSectionLines("Plans.ql"));
-}
-
-TEST_F(RenameDlgTest, ABareNameIsRenamedInTheCurrentFolderAndStaysBare) {
     char previous[MAX_PATH + 1] = "";
     GetCurrentDirectoryA(sizeof previous, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(m_folder.Path().c_str()));
@@ -147,80 +137,61 @@ TEST_F(RenameDlgTest, ABareNameIsRenamedInTheCurrentFolderAndStaysBare) {
     Rename("Shopping.ql", "Plans");
     SetCurrentDirectoryA(previous);
 
-    EXPECT_EQ("Shopping", m_seen.initialName);
-    EXPECT_TRUE(m_dlg.m_bRenamed);
-    EXPECT_STREQ("Plans.ql", m_dlg.m_strName);
+    EXPECT_EQ("Shopping", m_initialName);
+    EXPECT_TRUE(m_dlg->m_bRenamed);
+    EXPECT_STREQ("Plans.ql", m_dlg->m_strName);
     EXPECT_EQ("milk\r\nbread", Contents("Plans.ql"));
     EXPECT_FALSE(FileExists(Path("Shopping.ql")));
-    EXPECT_TRUE(IniHasSection("Plans.ql"));
+    EXPECT_FALSE(IniHasSection("Shopping.ql"));
+    EXPECT_EQ(
+        (Lines{"Row=0", "Column=0", "Width=0", "Height=0", "ShowOnStartup=1", "AlwaysOnTop=0"}),
+        IniSectionLines("Plans.ql"));
 }
 
-TEST_F(RenameDlgTest, TheSameNameInAnotherCaseOrNoNameCancelsAndChangesNothing) {
+TEST_F(RenameDlgTest, TheSameNameInAnotherCaseNoNameCancelAndEscapeChangeNothing) {
     IniSetInt("Shopping.ql", "Row", 7);
-    for (const char* typed :
-         {"SHOPPING", "shopping.QL", "C:\\Other\\Shopping.txt", "", "   ", ".ql", "D:\\Folder\\"}) {
-        SCOPED_TRACE(typed);
-        CTestRenameDlg dlg;
-        RunWithUser([&] { dlg.DoRename(Path("Shopping.ql").c_str()); }, [&] { EnterName(typed); });
-        EXPECT_EQ(IDCANCEL, dlg.m_nEndCode);
-        EXPECT_FALSE(dlg.m_bRenamed);
-        EXPECT_EQ("milk\r\nbread", Contents("Shopping.ql"));
-        EXPECT_EQ((std::vector<std::string>{"Row=7"}), IniSectionLines("Shopping.ql"));
-        EXPECT_EQ((std::vector<std::string>{"Quillow Contents", "Shopping.ql"}), IniSectionNames());
-    }
-}
-
-TEST_F(RenameDlgTest, CancelAndEscapeEndTheDialogWithoutChange) {
-    for (bool escape : {false, true}) {
-        CTestRenameDlg dlg;
-        RunWithUser([&] { dlg.DoRename(Path("Shopping.ql").c_str()); },
-                    [&] {
-                        HWND dialog = WaitForDialog(kCaption);
-                        HWND edit = ControlOf(dialog, IDC_RENAME_NAME);
-                        SetText(edit, "Plans");
-                        if (escape)
-                            PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
-                        else
-                            ClickButton(dialog, IDCANCEL);
-                    });
-        EXPECT_EQ(IDCANCEL, dlg.m_nEndCode);
-        EXPECT_FALSE(dlg.m_bRenamed);
-        EXPECT_TRUE(FileExists(Path("Shopping.ql")));
+    const struct {
+        const char* typed;
+        Ending ending;
+    } cases[] = {{"SHOPPING", Ending::Ok},
+                 {"shopping.QL", Ending::Ok},
+                 {"C:\\Other\\Shopping.txt", Ending::Ok},
+                 {"", Ending::Ok},
+                 {"   ", Ending::Ok},
+                 {".ql", Ending::Ok},
+                 {"D:\\Folder\\", Ending::Ok},
+                 {"Plans", Ending::Cancel},
+                 {"Plans", Ending::Escape}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Rename(Path("Shopping.ql"), c.typed, {}, c.ending);
+        ExpectNotRenamed(IDCANCEL);
         EXPECT_FALSE(FileExists(Path("Plans.ql")));
+        EXPECT_EQ(Lines{"Row=7"}, IniSectionLines("Shopping.ql"));
+        EXPECT_EQ((Lines{"Quillow Contents", "Shopping.ql"}), IniSectionNames());
     }
 }
 
-TEST_F(RenameDlgTest, AnsweringNoToTheOverwriteQuestionEndsWithOkAndChangesNothing) {
-    ASSERT_TRUE(WriteFileBytes(Path("Plans.ql"), "old plans"));
-    IniSetInt("Plans.ql", "Row", 99);
-    IniSetInt("Shopping.ql", "Row", 5);
+TEST_F(RenameDlgTest, TheOverwriteQuestionNoChangesNothingAndYesReplacesTheClosedPadKeepingColour) {
+    AddPlans();
+    IniSetInt("Plans.ql", "BkColor", 255);
 
-    BoxSeen question = Rename(Path("Shopping.ql"), "plans", IDNO);
-
+    const BoxSeen question = Rename(Path("Shopping.ql"), "plans", {IDNO}).front();
     EXPECT_TRUE(question.shown);
     EXPECT_EQ("plans.ql already exists.\nWould you like to overwrite this Quillow?", question.text);
     EXPECT_EQ("Quillow", question.caption);
     EXPECT_EQ((1 << IDYES) | (1 << IDNO), question.buttons);
     EXPECT_TRUE(question.icon);
-    EXPECT_EQ(IDOK, m_dlg.m_nEndCode);
-    EXPECT_FALSE(m_dlg.m_bRenamed);
-    EXPECT_EQ("milk\r\nbread", Contents("Shopping.ql"));
+    ExpectNotRenamed(IDOK);
     EXPECT_EQ("old plans", Contents("Plans.ql"));
     EXPECT_EQ(5, IniGetInt("Shopping.ql", "Row", -1));
     EXPECT_EQ(99, IniGetInt("Plans.ql", "Row", -1));
-}
 
-TEST_F(RenameDlgTest, AnsweringYesReplacesAClosedPadWhoseColourStaysWhenTheRenamedPadHasNone) {
-    ASSERT_TRUE(WriteFileBytes(Path("Plans.ql"), "old plans"));
-    WriteSection("Plans.ql", {{"Row", 99}, {"BkColor", 255}});
-    IniSetInt("Shopping.ql", "Row", 5);
-
-    BoxSeen question = Rename(Path("Shopping.ql"), "Plans", IDYES);
-
-    EXPECT_TRUE(question.shown);
-    EXPECT_EQ(IDOK, m_dlg.m_nEndCode);
-    EXPECT_TRUE(m_dlg.m_bRenamed);
-    EXPECT_STREQ(Path("Plans.ql").c_str(), m_dlg.m_strName);
+    // The renamed pad has no colour of its own, so the replaced pad's colour stays.
+    EXPECT_TRUE(Rename(Path("Shopping.ql"), "Plans", {IDYES}).front().shown);
+    EXPECT_EQ(IDOK, m_dlg->m_nEndCode);
+    EXPECT_TRUE(m_dlg->m_bRenamed);
+    EXPECT_STREQ(Path("Plans.ql").c_str(), m_dlg->m_strName);
     EXPECT_FALSE(FileExists(Path("Shopping.ql")));
     EXPECT_EQ("milk\r\nbread", Contents("Plans.ql"));
     EXPECT_FALSE(IniHasSection("Shopping.ql"));
@@ -228,65 +199,44 @@ TEST_F(RenameDlgTest, AnsweringYesReplacesAClosedPadWhoseColourStaysWhenTheRenam
     EXPECT_EQ(255, IniGetInt("Plans.ql", "BkColor", -1));
 }
 
-TEST_F(RenameDlgTest, ATargetHeldByARunningPadIsNotReplacedAndTheFailureNamesBoth) {
-    ASSERT_TRUE(WriteFileBytes(Path("Plans.ql"), "old plans"));
-    IniSetInt("Plans.ql", "Row", 99);
-    IniSetInt("Shopping.ql", "Row", 5);
-    // The lock a running pad holds on its file.
-    CFile padLock;
-    ASSERT_TRUE(
-        padLock.Open(Path("Plans.ql").c_str(), CFile::modeReadWrite | CFile::shareDenyWrite));
+TEST_F(RenameDlgTest, AFailedRenameNamesBothFilesAndLeavesEveryPadAsItWas) {
+    AddPlans();
+    const struct {
+        const char* name;
+        const char* typed;
+        const char* held;
+        UINT heldMode;
+    } cases[] = {
+        // The lock a running pad holds on its file: the target cannot be replaced.
+        {"target held by a running pad", "Plans", "Plans.ql",
+         CFile::modeReadWrite | CFile::shareDenyWrite},
+        // A handle on the renamed pad without delete sharing makes its rename fail after the
+        // user agreed to overwrite the closed target, which must still be there.
+        {"renamed pad held", "Plans", "Shopping.ql", CFile::modeRead | CFile::shareDenyWrite},
+        {"a name the file system refuses", "a*b", nullptr, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CFile held;
+        if (c.held) {
+            ASSERT_TRUE(held.Open(Path(c.held).c_str(), c.heldMode));
+        }
+        const bool overwrite = std::string(c.typed) == "Plans";
+        const std::vector<BoxSeen> boxes =
+            Rename(Path("Shopping.ql"), c.typed,
+                   overwrite ? std::vector<int>{IDYES, IDOK} : std::vector<int>{IDOK});
+        held.Close();
 
-    BoxSeen question;
-    BoxSeen failure;
-    RenameOverwritingAndFailing(question, failure);
-    padLock.Close();
-
-    EXPECT_TRUE(question.shown);
-    EXPECT_TRUE(failure.shown);
-    EXPECT_EQ("Unable to rename Shopping.ql to Plans.ql.", failure.text);
-    EXPECT_EQ("Quillow", failure.caption);
-    EXPECT_EQ(1 << IDOK, failure.buttons);
-    EXPECT_FALSE(failure.icon);
-    EXPECT_EQ(IDOK, m_dlg.m_nEndCode);
-    EXPECT_FALSE(m_dlg.m_bRenamed);
-    EXPECT_EQ("milk\r\nbread", Contents("Shopping.ql"));
-    EXPECT_EQ("old plans", Contents("Plans.ql"));
-    EXPECT_EQ((std::vector<std::string>{"Row=5"}), IniSectionLines("Shopping.ql"));
-    EXPECT_EQ((std::vector<std::string>{"Row=99"}), IniSectionLines("Plans.ql"));
-}
-
-TEST_F(RenameDlgTest, WhenTheReplacingRenameFailsTheOverwrittenPadIsStillThere) {
-    ASSERT_TRUE(WriteFileBytes(Path("Plans.ql"), "old plans"));
-    IniSetInt("Plans.ql", "Row", 99);
-    // Another handle on the pad being renamed, without delete sharing, makes its rename fail
-    // after the user agreed to overwrite the closed target.
-    CFile sourceHeld;
-    ASSERT_TRUE(
-        sourceHeld.Open(Path("Shopping.ql").c_str(), CFile::modeRead | CFile::shareDenyWrite));
-
-    BoxSeen question;
-    BoxSeen failure;
-    RenameOverwritingAndFailing(question, failure);
-    sourceHeld.Close();
-
-    EXPECT_TRUE(question.shown);
-    EXPECT_EQ("Unable to rename Shopping.ql to Plans.ql.", failure.text);
-    EXPECT_FALSE(m_dlg.m_bRenamed);
-    EXPECT_EQ("old plans", Contents("Plans.ql"));
-    EXPECT_EQ("milk\r\nbread", Contents("Shopping.ql"));
-    EXPECT_EQ((std::vector<std::string>{"Row=99"}), IniSectionLines("Plans.ql"));
-}
-
-TEST_F(RenameDlgTest, ANameTheFileSystemRefusesGivesTheFailureMessageNamingIt) {
-    IniSetInt("Shopping.ql", "Row", 5);
-
-    BoxSeen failure = Rename(Path("Shopping.ql"), "a*b", IDOK);
-
-    EXPECT_EQ("Unable to rename Shopping.ql to a*b.ql.", failure.text);
-    EXPECT_EQ(IDOK, m_dlg.m_nEndCode);
-    EXPECT_FALSE(m_dlg.m_bRenamed);
-    EXPECT_EQ("milk\r\nbread", Contents("Shopping.ql"));
-    EXPECT_EQ((std::vector<std::string>{"Row=5"}), IniSectionLines("Shopping.ql"));
-    EXPECT_FALSE(IniHasSection("a*b.ql"));
+        EXPECT_TRUE(boxes.front().shown);
+        const BoxSeen& failure = boxes.back();
+        EXPECT_EQ("Unable to rename Shopping.ql to " + std::string(c.typed) + ".ql.", failure.text);
+        EXPECT_EQ("Quillow", failure.caption);
+        EXPECT_EQ(1 << IDOK, failure.buttons);
+        EXPECT_FALSE(failure.icon);
+        ExpectNotRenamed(IDOK);
+        EXPECT_EQ("old plans", Contents("Plans.ql"));
+        EXPECT_EQ(Lines{"Row=5"}, IniSectionLines("Shopping.ql"));
+        EXPECT_EQ(Lines{"Row=99"}, IniSectionLines("Plans.ql"));
+        EXPECT_FALSE(IniHasSection("a*b.ql"));
+    }
 }

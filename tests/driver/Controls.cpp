@@ -61,17 +61,9 @@ bool SetText(HWND window, const std::string& text) {
     return Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), result) && result;
 }
 
-HWND ControlOf(HWND dialog, int id) {
-    return GetDlgItem(dialog, id);
-}
+HWND ControlOf(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
-bool IsTopMost(HWND window) {
-    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
-bool IsVisible(HWND window) {
-    return IsWindowVisible(window) != FALSE;
-}
+bool IsTopMost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 RECT WindowRect(HWND window) {
     RECT rect = {};
@@ -123,10 +115,6 @@ bool Activate(HWND window) {
     return WaitUntil([&] { return GetForegroundWindow() == window; });
 }
 
-HWND ForegroundWindow() {
-    return GetForegroundWindow();
-}
-
 HWND FocusOf(HWND window) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
@@ -148,9 +136,7 @@ bool ClickButton(HWND dialog, int id) {
     return button && PostMessageA(button, BM_CLICK, 0, 0) != FALSE;
 }
 
-bool PostClose(HWND window) {
-    return PostMessageA(window, WM_CLOSE, 0, 0) != FALSE;
-}
+bool PostClose(HWND window) { return PostMessageA(window, WM_CLOSE, 0, 0) != FALSE; }
 
 std::vector<std::string> ListBoxItems(HWND list) {
     std::vector<std::string> items;

@@ -18,7 +18,6 @@ bool SetText(HWND window, const std::string& text);
 HWND ControlOf(HWND dialog, int id);
 
 bool IsTopMost(HWND window);
-bool IsVisible(HWND window);
 RECT WindowRect(HWND window);
 RECT ClientRectOnScreen(HWND window);
 
@@ -34,7 +33,6 @@ bool TypeText(HWND edit, const std::string& text);
 bool TakeFocusAway();
 // Brings a window of the program to the foreground; true once it is there.
 bool Activate(HWND window);
-HWND ForegroundWindow();
 // The control that has the keyboard focus in the thread that owns the window (any process).
 HWND FocusOf(HWND window);
 

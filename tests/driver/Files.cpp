@@ -10,7 +10,7 @@ namespace {
 
 // Closes a file or search handle when it goes out of scope.
 class FileHandle {
-public:
+  public:
     explicit FileHandle(HANDLE handle) : m_handle(handle) {}
     ~FileHandle() {
         if (m_handle != INVALID_HANDLE_VALUE)
@@ -21,12 +21,12 @@ public:
     HANDLE Get() const { return m_handle; }
     bool IsValid() const { return m_handle != INVALID_HANDLE_VALUE; }
 
-private:
+  private:
     HANDLE m_handle;
 };
 
 class FindHandle {
-public:
+  public:
     explicit FindHandle(HANDLE handle) : m_handle(handle) {}
     ~FindHandle() {
         if (m_handle != INVALID_HANDLE_VALUE)
@@ -37,7 +37,7 @@ public:
     HANDLE Get() const { return m_handle; }
     bool IsValid() const { return m_handle != INVALID_HANDLE_VALUE; }
 
-private:
+  private:
     HANDLE m_handle;
 };
 
@@ -82,9 +82,7 @@ std::string ExeFolder() {
     }
 }
 
-std::string QuillowExePath() {
-    return ExeFolder() + "\\Quillow.exe";
-}
+std::string QuillowExePath() { return ExeFolder() + "\\Quillow.exe"; }
 
 bool FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -116,22 +114,6 @@ bool WriteFileBytes(const std::string& path, const std::string& data) {
             written == data.size());
 }
 
-bool WaitForFileBytes(const std::string& path, const std::string& data, DWORD ms) {
-    std::string current;
-    return WaitUntil([&] { return ReadFileBytes(path, current) && current == data; }, ms);
-}
-
-bool FileInUse(const std::string& path) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, NULL));
-    return !file.IsValid() && GetLastError() == ERROR_SHARING_VIOLATION;
-}
-
-bool RemoveFolderTree(const std::string& folder) {
-    // A process that was just ended may hold its files for a moment longer.
-    return WaitUntil([&] { return RemoveTreeOnce(folder); }, 3000, 50);
-}
-
 TempFolder::TempFolder() {
     char temp[MAX_PATH + 1];
     const DWORD length = GetTempPathA(sizeof temp, temp);
@@ -154,12 +136,11 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
+    // A process that was just ended may hold its files for a moment longer.
     if (!m_path.empty())
-        RemoveFolderTree(m_path);
+        WaitUntil([&] { return RemoveTreeOnce(m_path); }, 3000, 50);
 }
 
-std::string TempFolder::File(const std::string& name) const {
-    return m_path + "\\" + name;
-}
+std::string TempFolder::File(const std::string& name) const { return m_path + "\\" + name; }
 
 } // namespace driver

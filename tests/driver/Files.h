@@ -20,16 +20,12 @@ bool FileExists(const std::string& path);
 bool ReadFileBytes(const std::string& path, std::string& data);
 // Creates or replaces the file with exactly these bytes.
 bool WriteFileBytes(const std::string& path, const std::string& data);
-// Waits until the file holds exactly these bytes (a pad saves in its own time).
-bool WaitForFileBytes(const std::string& path, const std::string& data, DWORD ms = kWaitMs);
-// True while another process holds the file open with write sharing denied, as a pad does.
-bool FileInUse(const std::string& path);
 
 // A fresh, empty folder under %TEMP%, removed with everything in it at destruction (read-only
 // files included). Declare it before the ProcessGroup whose pads use it, so the pads are gone
 // and their files unlocked by the time it is removed.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -40,11 +36,8 @@ public:
     // The folder, a backslash and the name.
     std::string File(const std::string& name) const;
 
-private:
+  private:
     std::string m_path;
 };
-
-// Removes a folder and everything in it; true when it is gone.
-bool RemoveFolderTree(const std::string& folder);
 
 } // namespace driver

@@ -14,9 +14,7 @@ namespace {
 
 // Writing with every argument null makes the profile functions release their cached copy of
 // the file (Wine keeps one per process and may otherwise serve stale values).
-void FlushCache() {
-    WritePrivateProfileStringA(NULL, NULL, NULL, IniPath().c_str());
-}
+void FlushCache() { WritePrivateProfileStringA(NULL, NULL, NULL, IniPath().c_str()); }
 
 // Splits a buffer of zero-terminated strings ended by an empty one.
 std::vector<std::string> SplitList(const std::vector<char>& buffer, DWORD length) {
@@ -33,8 +31,7 @@ std::vector<std::string> SplitList(const std::vector<char>& buffer, DWORD length
 
 // Calls a profile function that fills a buffer of strings and reports size - 2 when the
 // buffer was too small, growing the buffer until everything fits.
-template <typename Fill>
-std::vector<std::string> ReadList(Fill fill) {
+template <typename Fill> std::vector<std::string> ReadList(Fill fill) {
     FlushCache();
     std::vector<char> buffer(4096);
     for (;;) {
@@ -91,13 +88,6 @@ bool IniDeleteKey(const std::string& section, const std::string& key) {
     return written;
 }
 
-bool IniDeleteSection(const std::string& section) {
-    const bool written =
-        WritePrivateProfileStringA(section.c_str(), NULL, NULL, IniPath().c_str()) != FALSE;
-    FlushCache();
-    return written;
-}
-
 bool IniHasKey(const std::string& section, const std::string& key) {
     for (const std::string& line : IniSectionLines(section)) {
         const std::string name = line.substr(0, line.find('='));
@@ -144,8 +134,6 @@ ScopedIni::ScopedIni(const std::string& homeFolder) {
         IniSetString(kGlobalSection, "HomeFolder", homeFolder);
 }
 
-ScopedIni::~ScopedIni() {
-    IniReset();
-}
+ScopedIni::~ScopedIni() { IniReset(); }
 
 } // namespace driver

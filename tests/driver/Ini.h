@@ -20,7 +20,6 @@ std::string IniGetString(const std::string& section, const std::string& key,
 bool IniSetInt(const std::string& section, const std::string& key, int value);
 bool IniSetString(const std::string& section, const std::string& key, const std::string& value);
 bool IniDeleteKey(const std::string& section, const std::string& key);
-bool IniDeleteSection(const std::string& section);
 
 // Letters compared without regard to case, as the profile functions do.
 bool IniHasKey(const std::string& section, const std::string& key);
@@ -35,7 +34,7 @@ void IniReset();
 // Gives a test a settings file of its own: empty but for "ProgramFolder" (the test program's
 // folder, where Quillow.exe is) and, when given, "HomeFolder"; deleted again at the end.
 class ScopedIni {
-public:
+  public:
     explicit ScopedIni(const std::string& homeFolder = "");
     ~ScopedIni();
     ScopedIni(const ScopedIni&) = delete;

@@ -17,13 +17,9 @@ std::vector<HWND> Children(HWND parent) {
     return children;
 }
 
-bool IsStatic(HWND control) {
-    return lstrcmpiA(ClassOf(control).c_str(), "Static") == 0;
-}
+bool IsStatic(HWND control) { return lstrcmpiA(ClassOf(control).c_str(), "Static") == 0; }
 
-bool IsButton(HWND control) {
-    return lstrcmpiA(ClassOf(control).c_str(), "Button") == 0;
-}
+bool IsButton(HWND control) { return lstrcmpiA(ClassOf(control).c_str(), "Button") == 0; }
 
 bool IsIconStatic(HWND control) {
     return IsStatic(control) && (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
@@ -104,9 +100,7 @@ std::string MessageBoxText(HWND box) {
     return text ? WindowText(text) : std::string();
 }
 
-std::string MessageBoxCaption(HWND box) {
-    return CaptionOf(box);
-}
+std::string MessageBoxCaption(HWND box) { return CaptionOf(box); }
 
 std::vector<int> MessageBoxButtons(HWND box) {
     std::vector<int> ids;

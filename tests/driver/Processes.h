@@ -17,7 +17,7 @@ constexpr DWORD kUnknownExitCode = 0xFFFFFFFF;
 // away. Processes they start in turn (a pad started by another pad or by the contents
 // window) join the job too, so Pids() finds them.
 class ProcessGroup {
-public:
+  public:
     ProcessGroup();
     ~ProcessGroup();
     ProcessGroup(const ProcessGroup&) = delete;
@@ -45,7 +45,7 @@ public:
     // Ends every process of the job and waits until they are gone.
     void KillAll();
 
-private:
+  private:
     DWORD Launch(const std::string& commandLine, const std::string& folder);
     // Keeps a handle to every process seen, so its exit code stays readable after it ends.
     HANDLE Remember(DWORD pid);

@@ -68,7 +68,7 @@ class CDispatchDlg : public CModelessDialog {
 
 } // namespace
 
-TEST(MessageDispatch, ACommandRunsItsHandlerFromAMenuOrAnAcceleratorOnly) {
+TEST(MessageDispatch, ACommandRunsItsHandlerFromAMenuOrAnAcceleratorOnlyAndANotificationItsOwn) {
     CDispatchDlg dlg;
     ASSERT_TRUE(dlg.Create());
     dlg.PostMessage(WM_COMMAND, MAKEWPARAM(kTestCommand, 0), 0);
@@ -79,17 +79,13 @@ TEST(MessageDispatch, ACommandRunsItsHandlerFromAMenuOrAnAcceleratorOnly) {
     // A control notification with the same id is not the command.
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(kTestCommand, EN_CHANGE), 0);
     EXPECT_EQ(2, dlg.m_nCommands);
-}
 
-TEST(MessageDispatch, AControlsNotificationRunsItsHandler) {
-    CDispatchDlg dlg;
-    ASSERT_TRUE(dlg.Create());
     const int nBefore = dlg.m_nNameChanges;
     SetWindowTextA(dlg.GetDlgItem(IDC_RENAME_NAME), "Shopping");
     EXPECT_EQ(nBefore + 1, dlg.m_nNameChanges);
 }
 
-TEST(MessageDispatch, SizingTheWindowRunsTheSizeHandlerWithTheClientSize) {
+TEST(MessageDispatch, MessagesReachTheirHandlerTheBaseClassMapOrTheOverriddenDefaultProcessing) {
     CDispatchDlg dlg;
     ASSERT_TRUE(dlg.Create());
     ::SetWindowPos(dlg, NULL, 0, 0, 333, 222, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -99,18 +95,10 @@ TEST(MessageDispatch, SizingTheWindowRunsTheSizeHandlerWithTheClientSize) {
     EXPECT_EQ(client.right, dlg.m_cx);
     EXPECT_EQ(client.bottom, dlg.m_cy);
     EXPECT_FALSE(dlg.SawByDefault(WM_SIZE));
-}
 
-TEST(MessageDispatch, AnUnmappedMessageReachesTheOverriddenDefaultProcessing) {
-    CDispatchDlg dlg;
-    ASSERT_TRUE(dlg.Create());
     EXPECT_EQ(kUnmappedResult + 7, dlg.SendMessage(kUnmappedMessage, 7, 0));
     EXPECT_TRUE(dlg.SawByDefault(kUnmappedMessage));
-}
 
-TEST(MessageDispatch, TheBaseClassMapHandlesWhatTheDerivedMapDoesNot) {
-    CDispatchDlg dlg;
-    ASSERT_TRUE(dlg.Create());
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                     reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDCANCEL)));
     EXPECT_EQ(1, dlg.m_nCancels);

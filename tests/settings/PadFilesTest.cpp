@@ -1,6 +1,10 @@
 // Folders of the program and names of pad files and their sections.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "SettingsTestSupport.h"
 #include "framework/CWinApp.h"
 #include "settings/PadFiles.h"
@@ -21,18 +25,19 @@ std::string Str(const CString& s) { return std::string(s.GetString(), s.GetLengt
 
 } // namespace
 
-TEST(ProgramFolder, OneTrailingBackslashIsDropped) {
+TEST(ProgramFolder, OneTrailingBackslashIsDroppedAndUnsetIsEmpty) {
     ScopedIni ini;
-    EXPECT_EQ("C:\\Quillow", ProgramFolderFor("C:\\Quillow\\"));
-    EXPECT_EQ("C:\\Quillow", ProgramFolderFor("C:\\Quillow"));
-    EXPECT_EQ("C:\\Quillow\\", ProgramFolderFor("C:\\Quillow\\\\"));
-    EXPECT_EQ("C:", ProgramFolderFor("C:\\"));
-    EXPECT_EQ("", ProgramFolderFor("\\"));
-    EXPECT_EQ("C:\\Qu/", ProgramFolderFor("C:\\Qu/"));
-}
-
-TEST(ProgramFolder, UnsetIsEmpty) {
-    ScopedIni ini;
+    const struct {
+        const char* stored;
+        const char* folder;
+    } cases[] = {{"C:\\Quillow\\", "C:\\Quillow"},
+                 {"C:\\Quillow", "C:\\Quillow"},
+                 {"C:\\Quillow\\\\", "C:\\Quillow\\"},
+                 {"C:\\", "C:"},
+                 {"\\", ""},
+                 {"C:\\Qu/", "C:\\Qu/"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.folder, ProgramFolderFor(c.stored)) << c.stored;
     IniDeleteKey(kGlobalSection, KEY_PROGRAM_FOLDER);
     EXPECT_EQ("", Str(GetProgramFolder()));
 }
@@ -48,23 +53,17 @@ TEST(HomeFolder, AStoredFolderIsReturnedUntestedWithoutChangingTheCurrentFolder)
     EXPECT_EQ("C:\\No Such Folder\\Pads\\", IniGetString(kGlobalSection, KEY_HOME_FOLDER));
 }
 
-TEST(HomeFolder, UnsetWithADesktopFolderUsesItAndMakesItCurrentWithoutStoringIt) {
-    ScopedIni ini;
-    ScopedDesktopFolder desktop(true);
-    CurrentFolderGuard guard;
-    ASSERT_TRUE(desktop.Ready());
-    EXPECT_EQ(WindowsFolder() + "\\Desktop", Str(GetHomeFolder()));
-    EXPECT_TRUE(SameFolder(desktop.Path(), CurrentFolder()));
-    EXPECT_FALSE(IniHasKey(kGlobalSection, KEY_HOME_FOLDER));
-}
-
-TEST(HomeFolder, ALoneBackslashCountsAsUnset) {
-    ScopedIni ini("\\");
-    ScopedDesktopFolder desktop(true);
-    CurrentFolderGuard guard;
-    ASSERT_TRUE(desktop.Ready());
-    EXPECT_EQ(WindowsFolder() + "\\Desktop", Str(GetHomeFolder()));
-    EXPECT_TRUE(SameFolder(desktop.Path(), CurrentFolder()));
+TEST(HomeFolder, UnsetOrALoneBackslashWithADesktopFolderUsesItAndMakesItCurrentUnstored) {
+    for (const char* stored : {"", "\\"}) {
+        SCOPED_TRACE(stored);
+        ScopedIni ini(stored);
+        ScopedDesktopFolder desktop(true);
+        CurrentFolderGuard guard;
+        ASSERT_TRUE(desktop.Ready());
+        EXPECT_EQ(WindowsFolder() + "\\Desktop", Str(GetHomeFolder()));
+        EXPECT_TRUE(SameFolder(desktop.Path(), CurrentFolder()));
+        EXPECT_EQ(stored, IniGetString(kGlobalSection, KEY_HOME_FOLDER));
+    }
 }
 
 TEST(HomeFolder, UnsetWithoutADesktopFolderFallsBackToTheProgramFolderAndStoresIt) {
@@ -125,64 +124,56 @@ TEST(NewPadPath, IsTheHomeFolderABackslashAndTheNameOfTheCurrentTime) {
     EXPECT_EQ(std::string::npos, path.find(':', 2));
 }
 
-TEST(PadSection, IsTheFileNameWithItsExtensionReplacedByQl) {
-    EXPECT_EQ("Shopping.ql", Str(PadSectionName("C:\\Pads\\Shopping.ql")));
-    EXPECT_EQ("notes.ql", Str(PadSectionName("C:\\Pads\\notes.txt")));
-    EXPECT_EQ("archive.2.ql", Str(PadSectionName("C:\\Pads\\archive.2.ql")));
-    EXPECT_EQ("Shopping.ql", Str(PadSectionName("Shopping.ql")));
-    EXPECT_EQ("list.ql", Str(PadSectionName("C:\\Old.Pads\\list")));
-    EXPECT_EQ("y.ql", Str(PadSectionName("D:/x/y.ql")));
-    EXPECT_EQ("y.ql", Str(PadSectionName("D:y.ql")));
-    EXPECT_EQ(".ql", Str(PadSectionName("")));
-    EXPECT_EQ(".ql", Str(PadSectionName("C:\\Pads\\")));
-    EXPECT_EQ("Monday, 03-02-98 at 10-15-30PM.ql",
-              Str(PadSectionName("C:\\Pads\\Monday, 03-02-98 at 10-15-30PM.ql")));
-}
-
-TEST(PadSection, ANameLongerThan255CharactersIsCut) {
+TEST(PadSection, IsTheFileNameCutTo255CharactersWithItsExtensionReplacedByQl) {
     const std::string longName(300, 'n');
-    EXPECT_EQ(std::string(255, 'n') + ".ql",
-              Str(PadSectionName(("C:\\Pads\\" + longName + ".ql").c_str())));
-    EXPECT_EQ(std::string(255, 'n') + ".ql", Str(PadSectionName(longName.c_str())));
+    const std::string cut = std::string(255, 'n') + ".ql";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"C:\\Pads\\Shopping.ql", "Shopping.ql"},
+        {"C:\\Pads\\notes.txt", "notes.ql"},
+        {"C:\\Pads\\archive.2.ql", "archive.2.ql"},
+        {"Shopping.ql", "Shopping.ql"},
+        {"C:\\Old.Pads\\list", "list.ql"},
+        {"D:/x/y.ql", "y.ql"},
+        {"D:y.ql", "y.ql"},
+        {"", ".ql"},
+        {"C:\\Pads\\", ".ql"},
+        {"C:\\Pads\\Monday, 03-02-98 at 10-15-30PM.ql", "Monday, 03-02-98 at 10-15-30PM.ql"},
+        {"C:\\Pads\\" + longName + ".ql", cut},
+        {longName, cut}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, Str(PadSectionName(c.first.c_str()))) << c.first;
 }
 
-TEST(SplitPathParts, EveryPartIsCutTo255Characters) {
+TEST(SplitPathParts, EveryPartIsCutTo255CharactersAndTheExtensionStartsAtTheLastDot) {
     const std::string folder = "\\" + std::string(400, 'f') + "\\";
     const std::string extension = "." + std::string(300, 'e');
-    const PathParts parts = SplitPath(("C:" + folder + "name" + extension).c_str());
+    PathParts parts = SplitPath(("C:" + folder + "name" + extension).c_str());
     EXPECT_EQ("C:", Str(parts.strDrive));
     EXPECT_EQ(folder.substr(0, 255), Str(parts.strFolder));
     EXPECT_EQ("name", Str(parts.strName));
     EXPECT_EQ(extension.substr(0, 255), Str(parts.strExtension));
-}
 
-TEST(SplitPathParts, TheExtensionStartsAtTheLastDotAfterTheLastSeparator) {
-    const PathParts parts = SplitPath("C:\\Old.Pads/sub\\archive.2.ql");
+    parts = SplitPath("C:\\Old.Pads/sub\\archive.2.ql");
     EXPECT_EQ("C:", Str(parts.strDrive));
     EXPECT_EQ("\\Old.Pads/sub\\", Str(parts.strFolder));
     EXPECT_EQ("archive.2", Str(parts.strName));
     EXPECT_EQ(".ql", Str(parts.strExtension));
 }
 
-TEST(StripQuotes, RemovesExactlyOneSurroundingPair) {
-    EXPECT_EQ("C:\\Pads\\a b.ql", Str(StripQuotes("\"C:\\Pads\\a b.ql\"")));
-    EXPECT_EQ("\"x\"", Str(StripQuotes("\"\"x\"\"")));
-    EXPECT_EQ("a \"b\" c", Str(StripQuotes("\"a \"b\" c\"")));
-}
-
-TEST(StripQuotes, OneOrTwoQuotesAloneBecomeEmpty) {
-    EXPECT_EQ("", Str(StripQuotes("\"")));
-    EXPECT_EQ("", Str(StripQuotes("\"\"")));
-    EXPECT_EQ("", Str(StripQuotes("")));
-}
-
-TEST(StripQuotes, AQuoteAtOneEndOnlyIsKept) {
-    EXPECT_EQ("\"C:\\Pads\\a.ql", Str(StripQuotes("\"C:\\Pads\\a.ql")));
-    EXPECT_EQ("C:\\Pads\\a.ql\"", Str(StripQuotes("C:\\Pads\\a.ql\"")));
-    EXPECT_EQ(" \"a.ql\"", Str(StripQuotes(" \"a.ql\"")));
-}
-
-TEST(StripQuotes, ALongQuotedPathKeepsEveryCharacter) {
-    const std::string path = "C:\\" + std::string(300, 'p') + ".ql";
-    EXPECT_EQ(path, Str(StripQuotes(("\"" + path + "\"").c_str())));
+// One or two quotes alone become empty.
+TEST(StripQuotes, RemovesExactlyOneSurroundingPairAndKeepsAQuoteAtOneEndOnly) {
+    const std::string longPath = "C:\\" + std::string(300, 'p') + ".ql";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\"C:\\Pads\\a b.ql\"", "C:\\Pads\\a b.ql"},
+        {"\"\"x\"\"", "\"x\""},
+        {"\"a \"b\" c\"", "a \"b\" c"},
+        {"\"", ""},
+        {"\"\"", ""},
+        {"", ""},
+        {"\"C:\\Pads\\a.ql", "\"C:\\Pads\\a.ql"},
+        {"C:\\Pads\\a.ql\"", "C:\\Pads\\a.ql\""},
+        {" \"a.ql\"", " \"a.ql\""},
+        {"\"" + longPath + "\"", longPath}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, Str(StripQuotes(c.first.c_str()))) << c.first;
 }

@@ -91,29 +91,28 @@ std::string LaunchFailureText(const std::string& folder, int code) {
 
 } // namespace
 
-TEST_F(PadLauncher, APathWithBlanksAndCommasArrivesUnquotedAndUnchanged) {
+TEST_F(PadLauncher, ThePathArrivesUnquotedAndUnchangedAfterOneBackslashAndTheProgram) {
     const std::string path = "C:\\Pads\\Monday, 03-02-98 at 10-15-30PM.ql";
-    ASSERT_TRUE(LaunchPad(NULL, path.c_str()));
-    Record record;
-    ASSERT_TRUE(WaitForRecord(record));
-    EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" " + path, record.commandLine);
-    EXPECT_EQ(path, record.arguments);
-}
-
-TEST_F(PadLauncher, AStoredTrailingBackslashGivesOneBackslashBeforeTheProgram) {
-    IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, RecorderFolder() + "\\");
-    ASSERT_TRUE(LaunchPad(NULL, "Shopping.ql"));
-    Record record;
-    ASSERT_TRUE(WaitForRecord(record));
-    EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" Shopping.ql", record.commandLine);
-}
-
-TEST_F(PadLauncher, AnEmptyPathGivesTheNewProcessAnEmptyArgumentString) {
-    ASSERT_TRUE(LaunchPad(NULL, ""));
-    Record record;
-    ASSERT_TRUE(WaitForRecord(record));
-    EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" ", record.commandLine);
-    EXPECT_EQ("", record.arguments);
+    const struct {
+        std::string storedFolder;
+        std::string path;
+    } cases[] = {
+        {RecorderFolder(), path},
+        // A stored trailing backslash is not doubled.
+        {RecorderFolder() + "\\", "Shopping.ql"},
+        // An empty path gives the new process an empty argument string.
+        {RecorderFolder(), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.storedFolder + " " + c.path);
+        DeleteFileA(RecordPath().c_str());
+        IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, c.storedFolder);
+        ASSERT_TRUE(LaunchPad(NULL, c.path.c_str()));
+        Record record;
+        ASSERT_TRUE(WaitForRecord(record));
+        EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" " + c.path, record.commandLine);
+        EXPECT_EQ(c.path, record.arguments);
+    }
 }
 
 TEST_F(PadLauncher, ABareNameIsResolvedInTheLaunchersCurrentFolder) {
@@ -127,22 +126,22 @@ TEST_F(PadLauncher, ABareNameIsResolvedInTheLaunchersCurrentFolder) {
     EXPECT_TRUE(SameFolder(home.Path(), record.currentFolder)) << record.currentFolder;
 }
 
-TEST_F(PadLauncher, AMissingProgramIsReportedWithItsFolderAndTheErrorCode) {
+TEST_F(PadLauncher, AMissingProgramIsReportedWithItsFolderOrTheDriveRootAndTheErrorCode) {
     TempFolder emptyFolder;
-    IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, emptyFolder.Path() + "\\");
-    const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
-    EXPECT_FALSE(launch.result);
-    EXPECT_EQ(LaunchFailureText(emptyFolder.Path(), ERROR_FILE_NOT_FOUND), launch.text);
-    EXPECT_EQ("Quillow", launch.caption);
-    EXPECT_EQ(std::vector<int>{IDOK}, launch.buttons);
-    EXPECT_FALSE(launch.icon);
-}
-
-TEST_F(PadLauncher, WithoutAProgramFolderTheProgramIsLookedForAtTheDriveRoot) {
-    IniDeleteKey(kGlobalSection, KEY_PROGRAM_FOLDER);
-    const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
-    EXPECT_FALSE(launch.result);
-    EXPECT_EQ(LaunchFailureText("", ERROR_FILE_NOT_FOUND), launch.text);
+    // Without a program folder the program is looked for at the drive root.
+    for (const std::string& folder : {emptyFolder.Path(), std::string()}) {
+        SCOPED_TRACE(folder);
+        if (folder.empty())
+            IniDeleteKey(kGlobalSection, KEY_PROGRAM_FOLDER);
+        else
+            IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, folder + "\\");
+        const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
+        EXPECT_FALSE(launch.result);
+        EXPECT_EQ(LaunchFailureText(folder, ERROR_FILE_NOT_FOUND), launch.text);
+        EXPECT_EQ("Quillow", launch.caption);
+        EXPECT_EQ(std::vector<int>{IDOK}, launch.buttons);
+        EXPECT_FALSE(launch.icon);
+    }
 }
 
 TEST_F(PadLauncher, AVeryLongProgramFolderIsShownWholeInTheFailureMessage) {

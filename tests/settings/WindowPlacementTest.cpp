@@ -1,6 +1,10 @@
 // Saving and restoring where a window was left, on a real window of this test program.
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "framework/CWinApp.h"
 #include "settings/SettingsKeys.h"
 #include "settings/WindowPlacement.h"
@@ -37,9 +41,6 @@ class TestWindow {
         GetWindowRect(m_hWnd, &rect);
         return rect;
     }
-    void MoveTo(int x, int y) {
-        SetWindowPos(m_hWnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
 
   private:
     HWND m_hWnd;
@@ -51,9 +52,14 @@ RECT DesktopRect() {
     return rect;
 }
 
-void StorePosition(const char* section, int x, int y) {
-    IniSetInt(section, KEY_ROW, x);
-    IniSetInt(section, KEY_COLUMN, y);
+// Stores blank-separated "Key=value" pairs in the section.
+void StoreKeys(const std::string& section, const std::string& keys) {
+    std::istringstream pairs(keys);
+    std::string pair;
+    while (pairs >> pair) {
+        const size_t equals = pair.find('=');
+        IniSetInt(section, pair.substr(0, equals), std::stoi(pair.substr(equals + 1)));
+    }
 }
 
 void ExpectRect(const RECT& rect, int x, int y, int width, int height) {
@@ -98,98 +104,57 @@ TEST(RestorePlacement, ASavedPadComesBackWhereAndAsLargeAsItWas) {
     ExpectRect(window.Rect(), 120, 130, 260, 190);
 }
 
-TEST(RestorePlacement, NoKeysKeepThePlaceAndTakeTheDefaultPadSizeOnlyWhenBothArePositive) {
-    ScopedIni ini;
-    TestWindow window(50, 60, 300, 200);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 50, 60, 300, 200);
-
-    IniSetInt(kGlobalSection, KEY_WIDTH, 300);
-    IniSetInt(kGlobalSection, KEY_HEIGHT, 0);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 50, 60, 300, 200);
-
-    IniSetInt(kGlobalSection, KEY_WIDTH, 240);
-    IniSetInt(kGlobalSection, KEY_HEIGHT, 170);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 50, 60, 240, 170);
-}
-
-TEST(RestorePlacement, AMissingPadSizeKeyFallsBackToTheDefaultPadSize) {
-    ScopedIni ini;
-    IniSetInt(kGlobalSection, KEY_HEIGHT, 200);
-    IniSetInt(kPadSection, KEY_WIDTH, 250);
-    TestWindow window(50, 60, 300, 180);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 50, 60, 250, 200);
-}
-
-TEST(RestorePlacement, AWidthOfZeroOrLessMovesWithoutResizing) {
-    ScopedIni ini;
-    TestWindow window(50, 60, 300, 180);
-    StorePosition(kPadSection, 80, 90);
-    IniSetInt(kPadSection, KEY_WIDTH, 0);
-    IniSetInt(kPadSection, KEY_HEIGHT, 300);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 80, 90, 300, 180);
-
-    StorePosition(kPadSection, 85, 95);
-    IniSetInt(kPadSection, KEY_WIDTH, -250);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 85, 95, 300, 180);
-}
-
-TEST(RestorePlacement, ACornerLeftOfOrAboveTheScreenBringsTheWindowToTheOrigin) {
-    ScopedIni ini;
-    TestWindow window(50, 60, 300, 180);
-    StorePosition(kPadSection, -1, 200);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 0, 0, 300, 180);
-
-    window.MoveTo(50, 60);
-    StorePosition(kPadSection, 200, -1);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 0, 0, 300, 180);
-}
-
-TEST(RestorePlacement, TheScreensRightAndBottomEdgesThemselvesStillCount) {
-    ScopedIni ini;
+TEST(RestorePlacement, StoredKeysTheDefaultSizeAndTheScreensEdgesDecideWhereTheWindowGoes) {
+    struct Case {
+        const char* name;
+        int windowLeft;
+        const char* section;
+        std::string keys;
+        std::string globalKeys;
+        RECT expected; // left, top, width, height
+    };
     const RECT desktop = DesktopRect();
-    TestWindow window(50, 60, 300, 180);
-    StorePosition(kPadSection, desktop.right, desktop.bottom);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), desktop.right, desktop.bottom, 300, 180);
-
-    StorePosition(kPadSection, desktop.right + 1, 100);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 0, 0, 300, 180);
-
-    window.MoveTo(50, 60);
-    StorePosition(kPadSection, 100, desktop.bottom + 1);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 0, 0, 300, 180);
-}
-
-TEST(RestorePlacement, AWindowCurrentlyOffTheScreenWithNoStoredPlaceGoesToTheOrigin) {
-    ScopedIni ini;
-    TestWindow window(-20, 60, 300, 180);
-    RestoreWindowPlacement(window.Handle(), kPadSection);
-    ExpectRect(window.Rect(), 0, 0, 300, 180);
-}
-
-TEST(RestorePlacement, TheGlobalSectionInAnyCaseNeverTakesASize) {
-    ScopedIni ini;
-    IniSetInt(kGlobalSection, KEY_WIDTH, 240);
-    IniSetInt(kGlobalSection, KEY_HEIGHT, 170);
-    StorePosition(kGlobalSection, 33, 44);
-    TestWindow window(50, 60, 395, 175);
-    RestoreWindowPlacement(window.Handle(), "quillow CONTENTS");
-    ExpectRect(window.Rect(), 33, 44, 395, 175);
+    const std::string right = std::to_string(desktop.right);
+    const std::string bottom = std::to_string(desktop.bottom);
+    const std::string rightOff = std::to_string(desktop.right + 1);
+    const std::string bottomOff = std::to_string(desktop.bottom + 1);
+    const LONG r = desktop.right;
+    const LONG b = desktop.bottom;
+    const char* const pad = kPadSection;
+    // A width of 0 or less moves without resizing; the global section in any case never
+    // takes a size.
+    const char* const global = "quillow CONTENTS";
+    const std::vector<Case> cases = {
+        {"no keys", 50, pad, "", "", {50, 60, 300, 180}},
+        {"default size needs both", 50, pad, "", "Width=300 Height=0", {50, 60, 300, 180}},
+        {"default size", 50, pad, "", "Width=240 Height=170", {50, 60, 240, 170}},
+        {"missing size key", 50, pad, "Width=250", "Height=200", {50, 60, 250, 200}},
+        {"width 0", 50, pad, "Row=80 Column=90 Width=0 Height=300", "", {80, 90, 300, 180}},
+        {"width < 0", 50, pad, "Row=85 Column=95 Width=-250", "", {85, 95, 300, 180}},
+        {"left of the screen", 50, pad, "Row=-1 Column=200", "", {0, 0, 300, 180}},
+        {"above the screen", 50, pad, "Row=200 Column=-1", "", {0, 0, 300, 180}},
+        {"on the edges", 50, pad, "Row=" + right + " Column=" + bottom, "", {r, b, 300, 180}},
+        {"right of the screen", 50, pad, "Row=" + rightOff + " Column=100", "", {0, 0, 300, 180}},
+        {"below the screen", 50, pad, "Row=100 Column=" + bottomOff, "", {0, 0, 300, 180}},
+        {"off the screen now", -20, pad, "", "", {0, 0, 300, 180}},
+        {"global", 50, global, "Row=33 Column=44", "Width=240 Height=170", {33, 44, 300, 180}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedIni ini;
+        StoreKeys(c.section, c.keys);
+        StoreKeys(kGlobalSection, c.globalKeys);
+        TestWindow window(c.windowLeft, 60, 300, 180);
+        RestoreWindowPlacement(window.Handle(), c.section);
+        ExpectRect(window.Rect(), c.expected.left, c.expected.top, c.expected.right,
+                   c.expected.bottom);
+    }
 }
 
 TEST(RestorePlacement, TheStackingAndTopMostStateAreKept) {
     ScopedIni ini;
-    StorePosition(kPadSection, 40, 50);
+    IniSetInt(kPadSection, KEY_ROW, 40);
+    IniSetInt(kPadSection, KEY_COLUMN, 50);
     TestWindow plain(50, 60, 300, 180);
     RestoreWindowPlacement(plain.Handle(), kPadSection);
     EXPECT_FALSE(GetWindowLongA(plain.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
