@@ -108,7 +108,10 @@ fi
 
 [ $# -gt 0 ] || set -- /tray
 exe="$(winepath -w "$build/bin/Quillow.exe")"
-cd "$build/bin"
+# Started in the pads folder, as the contents window starts pads, a bare pad name given here
+# means a pad among the others.
+home="$(winepath -u "$(ini_get "$ini" "Quillow Contents" HomeFolder)" 2>/dev/null || true)"
+if [ -n "$home" ] && [ -d "$home" ]; then cd "$home"; else cd "$build/bin"; fi
 
 if [ -z "${QUILLOW_RUN_DISPLAY_READY:-}" ]; then
     exec wine explorer "/desktop=Quillow,$desktop_size" "$exe" "$@"
