@@ -32,6 +32,16 @@ std::vector<Row> MenuRows(HWND window) {
     return rows;
 }
 
+// Whether a pad holds the file: opening it for writing fails. Nothing is written.
+bool IsHeld(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return true;
+    CloseHandle(file);
+    return false;
+}
+
 bool IsChecked(HWND window, UINT id) {
     return (GetMenuState(GetSystemMenu(window, FALSE), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
@@ -168,6 +178,54 @@ TEST_F(PadCommands, ACancelledRenameReopensTheSameFileWithItsTextFromDisk) {
     EXPECT_FALSE(WriteFileBytes(pad.path, "x")) << "the pad holds its file again";
     ASSERT_TRUE(ClosePad(pad));
     EXPECT_EQ("changed meanwhile", Contents(pad.path));
+}
+
+TEST_F(PadCommands, RenamingOntoAnotherPadAsksAndYesReplacesItUnlessItsOwnPadHoldsIt) {
+    Pad pad = OpenPadOn("Mine.ql", "mine");
+    ASSERT_TRUE(pad.window);
+    Pad held = OpenPadOn("Held.ql", "held");
+    ASSERT_TRUE(held.window);
+    std::string other = m_home.File("Other.ql");
+    ASSERT_TRUE(WriteFileBytes(other, "other"));
+
+    // Types the new name, confirms, and answers the overwrite question.
+    auto renameTo = [&](const char* name, int answer) {
+        HWND dialog = OpenDialog(pad, ID_PAD_RENAME, "Enter New Name");
+        ASSERT_TRUE(dialog);
+        ASSERT_TRUE(SetText(ControlOf(dialog, IDC_RENAME_NAME), name));
+        ASSERT_TRUE(ClickButton(dialog, IDOK));
+        HWND box = padtest::ExpectMessageBox(
+            pad.pid,
+            std::string(name) + ".ql already exists.\nWould you like to overwrite this Quillow?",
+            {IDYES, IDNO});
+        ASSERT_TRUE(box);
+        ASSERT_TRUE(AnswerMessageBox(box, answer));
+    };
+
+    renameTo("Other", IDNO);
+    EXPECT_TRUE(WaitUntil([&] { return IsHeld(pad.path); })) << "the pad holds its file again";
+    EXPECT_EQ("Mine.ql", CaptionOf(pad.window));
+    EXPECT_EQ("mine", Contents(pad.path));
+    EXPECT_EQ("other", Contents(other));
+
+    // The pad holding Held.ql keeps it: the replacement fails and nothing changes.
+    renameTo("Held", IDYES);
+    HWND failure = WaitForMessageBox(pad.pid);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ("Unable to rename Mine.ql to Held.ql.", MessageBoxText(failure));
+    EXPECT_FALSE(HasIcon(failure));
+    ASSERT_TRUE(AnswerMessageBox(failure, IDOK));
+    EXPECT_TRUE(WaitUntil([&] { return IsHeld(pad.path); })) << "the pad holds its file again";
+    EXPECT_EQ("Mine.ql", CaptionOf(pad.window));
+    EXPECT_EQ("mine", Contents(pad.path));
+    EXPECT_EQ("held", Contents(held.path));
+    EXPECT_EQ("Held.ql", CaptionOf(held.window));
+
+    renameTo("Other", IDYES);
+    EXPECT_TRUE(WaitUntil([&] { return CaptionOf(pad.window) == "Other.ql"; }));
+    EXPECT_FALSE(FileExists(pad.path));
+    EXPECT_EQ("mine", Contents(other));
+    EXPECT_TRUE(IsHeld(other)) << "the pad holds its new file";
 }
 
 TEST_F(PadCommands, OptionsWithTheDefaultsTickedStoreTheGlobalColourAndSizeOnlyOnOk) {
