@@ -1,9 +1,6 @@
-// A push button or check box of a dialog.
+// A push button or check box of a dialog; what the program does with one (enable it, read
+// its state through data exchange) is CWnd's.
 #pragma once
 #include "framework/CWnd.h"
 
-class CButton : public CWnd {
-public:
-    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-    void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, nCheck); }
-};
+class CButton : public CWnd {};

@@ -36,9 +36,7 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags) {
         dwShare = 0;
         break;
     }
-    DWORD dwCreate = OPEN_EXISTING;
-    if (nOpenFlags & modeCreate)
-        dwCreate = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
+    DWORD dwCreate = (nOpenFlags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
 
     m_hFile = ::CreateFileA(pszFileName, dwAccess, dwShare, NULL, dwCreate, FILE_ATTRIBUTE_NORMAL,
                             NULL);

@@ -14,8 +14,7 @@ public:
         shareDenyWrite = 0x0020,
         shareDenyRead = 0x0030,
         shareDenyNone = 0x0040,
-        modeCreate = 0x1000,
-        modeNoTruncate = 0x2000
+        modeCreate = 0x1000
     };
     static const HANDLE hFileNull;
 

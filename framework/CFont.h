@@ -12,13 +12,6 @@ public:
             ::DeleteObject(m_hFont);
     }
 
-    BOOL CreateFontIndirect(const LOGFONTA* pLogFont) {
-        if (m_hFont)
-            ::DeleteObject(m_hFont);
-        m_hFont = ::CreateFontIndirectA(pLogFont);
-        return m_hFont != NULL;
-    }
-
     HFONT m_hFont;
     operator HFONT() const { return m_hFont; }
 };

@@ -20,8 +20,6 @@ public:
     operator HWND() const { return m_hWnd; }
 
     // Insert-after values for SetWindowPos.
-    static const CWnd wndTop;
-    static const CWnd wndBottom;
     static const CWnd wndTopMost;
     static const CWnd wndNoTopMost;
 
