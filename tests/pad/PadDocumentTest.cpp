@@ -158,7 +158,11 @@ TEST_F(PadDocument, ASecondPadOnAHeldFileAsksAndOnlyYesStartsANewPad) {
             {IDYES, IDNO});
         ASSERT_TRUE(box);
         std::vector<DWORD> before = m_group.Pids();
-        std::vector<HWND> known = TopWindows(m_group);
+        // The refused pad's own window, still hidden behind the question, shows briefly as it
+        // closes; counting hidden windows as known keeps it from passing for the new pad.
+        WindowQuery everyWindow;
+        everyWindow.includeHidden = true;
+        std::vector<HWND> known = TopWindows(m_group, everyWindow);
         ASSERT_TRUE(AnswerMessageBox(box, answer));
         if (answer == IDYES) {
             HWND fresh = WaitForNewWindow(m_group, known, "#32770", nullptr);
