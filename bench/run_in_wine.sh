@@ -10,9 +10,14 @@ build="${QUILLOW_BUILD_DIR:-$root/build}"
 target="$1"
 shift
 
+source "$root/scripts/wine-arch.sh"
+quillow_choose_arch
+quillow_wine_env "$build"
+
 if [ -z "${QUILLOW_BENCH_DISPLAY_READY:-}" ]; then
     if [ ! -f "$build/build.ninja" ]; then
-        cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+        cmake -S "$root" -B "$build" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$QUILLOW_WIN_ARCH.cmake"
     fi
     cmake --build "$build" --target "$target"
     export QUILLOW_BENCH_DISPLAY_READY=1
@@ -20,7 +25,6 @@ if [ -z "${QUILLOW_BENCH_DISPLAY_READY:-}" ]; then
 fi
 
 export WINEPREFIX="${QUILLOW_BENCH_PREFIX:-$build/bench-wineprefix}"
-export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT

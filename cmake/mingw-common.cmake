@@ -1,9 +1,8 @@
-# Cross-compiles for 32-bit Windows with mingw-w64. The posix-thread variants are needed:
-# the win32-thread ones have no std::mutex, and GoogleTest does not build without it.
+# Shared by the two mingw-w64 toolchain files, which set QUILLOW_MINGW_PREFIX first.
+# The posix-thread variants are needed: the win32-thread ones have no std::mutex, and
+# GoogleTest does not build without it.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
 
-set(QUILLOW_MINGW_PREFIX i686-w64-mingw32)
 set(CMAKE_C_COMPILER ${QUILLOW_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${QUILLOW_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${QUILLOW_MINGW_PREFIX}-windres)

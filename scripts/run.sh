@@ -72,7 +72,13 @@ if [ -z "${QUILLOW_RUN_DISPLAY_READY:-}" ]; then
     QUILLOW_BUILD_DIR="$build" "$root/scripts/setup.sh"
 fi
 
-export WINEPREFIX="${QUILLOW_PREFIX:-$HOME/.quillow/wineprefix}"
+source "$root/scripts/wine-arch.sh"
+quillow_choose_arch
+quillow_wine_env "$build"
+# A prefix is made for one architecture, so the 64-bit Wine gets a prefix of its own.
+default_prefix="$HOME/.quillow/wineprefix"
+[ "$QUILLOW_WIN_ARCH" = i686 ] || default_prefix="$default_prefix-x86_64"
+export WINEPREFIX="${QUILLOW_PREFIX:-$default_prefix}"
 export WINEDEBUG=-all
 # Keeps Wine from adding menu entries and file associations to the Linux desktop.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d"
@@ -85,7 +91,7 @@ fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    WINEARCH=win32 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mscoree,mshtml=" \
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mscoree,mshtml=" \
         wine wineboot -i </dev/null >/dev/null 2>&1
     wineserver -w
 fi

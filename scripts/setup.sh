@@ -25,9 +25,11 @@ quillow_as_root() {
     fi
 }
 
+# Installs the packages given (all of quillow_packages when none are), those that are missing.
 quillow_install_packages() {
-    local missing=() package
-    for package in "${quillow_packages[@]}"; do
+    local missing=() package wanted=("$@")
+    [ ${#wanted[@]} -gt 0 ] || wanted=("${quillow_packages[@]}")
+    for package in "${wanted[@]}"; do
         if [ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null)" != "ii " ]; then
             missing+=("$package")
         fi
@@ -45,17 +47,26 @@ quillow_install_packages() {
 
 quillow_build() {
     local cache="$QUILLOW_BUILD_DIR/CMakeCache.txt"
-    # A cache made by another generator cannot be reused with Ninja.
-    if [ -f "$cache" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache"; then
-        rm -f "$cache"
+    local toolchain="$QUILLOW_ROOT/cmake/mingw-$QUILLOW_WIN_ARCH.cmake"
+    # A cache made by another generator, or for the other architecture, cannot be reused.
+    if [ -f "$cache" ] && { ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache" ||
+        ! grep -qxF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$toolchain" "$cache"; }; then
+        rm -rf "$cache" "$QUILLOW_BUILD_DIR/CMakeFiles" "$QUILLOW_BUILD_DIR/build.ninja"
     fi
     # Once configured, the build re-runs CMake itself when a CMakeLists or a glob changes.
     if [ ! -f "$QUILLOW_BUILD_DIR/build.ninja" ]; then
         cmake -S "$QUILLOW_ROOT" -B "$QUILLOW_BUILD_DIR" -G Ninja \
-            -DCMAKE_TOOLCHAIN_FILE="$QUILLOW_ROOT/cmake/mingw-i686.cmake"
+            -DCMAKE_TOOLCHAIN_FILE="$toolchain"
     fi
     cmake --build "$QUILLOW_BUILD_DIR"
 }
 
 quillow_install_packages
+source "$QUILLOW_ROOT/scripts/wine-arch.sh"
+quillow_choose_arch
+if [ "$QUILLOW_WIN_ARCH" = x86_64 ]; then
+    echo "setup.sh: this machine cannot run 32-bit programs, so Quillow is built for 64-bit" \
+        "Windows here and runs under 64-bit Wine." >&2
+    quillow_install_packages g++-mingw-w64-x86-64-posix
+fi
 quillow_build

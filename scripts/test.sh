@@ -13,8 +13,10 @@ if [ -z "${QUILLOW_TEST_DISPLAY_READY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$root/scripts/test.sh" "$@"
 fi
 
+source "$root/scripts/wine-arch.sh"
+quillow_choose_arch
+quillow_wine_env "$build"
 export WINEPREFIX="$build/wineprefix"
-export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d"
 export QUILLOW_TEST_DESKTOP=1024x768
