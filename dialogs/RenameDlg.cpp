@@ -2,12 +2,11 @@
 
 #include <mbstring.h>
 
-#include "framework/CFile.h"
-#include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
+#include "settings/PadFileLock.h"
 #include "settings/PadFiles.h"
-#include "settings/SettingsKeys.h"
+#include "settings/PadSettings.h"
 
 namespace {
 
@@ -16,13 +15,6 @@ const char kOverwriteQuestion[] = " already exists.\nWould you like to overwrite
 const char kRenameFailedStart[] = "Unable to rename ";
 const char kRenameFailedMiddle[] = " to ";
 const char kRenameFailedEnd[] = ".";
-
-// A file that can be opened for reading beside any other opener exists, even while its
-// own pad holds it.
-bool PadFileExists(const char* pszPath) {
-    CFile file;
-    return file.Open(pszPath, CFile::modeRead | CFile::shareDenyNone);
-}
 
 } // namespace
 
@@ -73,7 +65,7 @@ void CRenameDlg::OnOK() {
         return;
     }
 
-    MoveSettings();
+    MovePadSettings(PadSectionName(m_strOldName), PadSectionName(m_strName));
     m_bRenamed = TRUE;
     EndDialog(IDOK);
 }
@@ -84,30 +76,4 @@ bool CRenameDlg::RenamePadFile(bool bReplace) {
     // a target that a running pad holds, since pads never share delete access.
     DWORD dwFlags = bReplace ? MOVEFILE_REPLACE_EXISTING : 0;
     return ::MoveFileExA(m_strOldName, m_strName, dwFlags) != FALSE;
-}
-
-void CRenameDlg::MoveSettings() {
-    CWinApp* pApp = AfxGetApp();
-    CString strOldSection = PadSectionName(m_strOldName);
-    CString strNewSection = PadSectionName(m_strName);
-
-    int nRow = pApp->GetProfileInt(strOldSection, KEY_ROW, 0);
-    int nColumn = pApp->GetProfileInt(strOldSection, KEY_COLUMN, 0);
-    int nWidth = pApp->GetProfileInt(strOldSection, KEY_WIDTH, 0);
-    int nHeight = pApp->GetProfileInt(strOldSection, KEY_HEIGHT, 0);
-    int nShowOnStartup = pApp->GetProfileInt(strOldSection, KEY_SHOW_ON_STARTUP, 1);
-    int nAlwaysOnTop = pApp->GetProfileInt(strOldSection, KEY_ALWAYS_ON_TOP, 0);
-    int nBkColor = pApp->GetProfileInt(strOldSection, KEY_BKCOLOR, COLOR_NOT_SET);
-
-    pApp->WriteProfileInt(strNewSection, KEY_ROW, nRow);
-    pApp->WriteProfileInt(strNewSection, KEY_COLUMN, nColumn);
-    pApp->WriteProfileInt(strNewSection, KEY_WIDTH, nWidth);
-    pApp->WriteProfileInt(strNewSection, KEY_HEIGHT, nHeight);
-    pApp->WriteProfileInt(strNewSection, KEY_SHOW_ON_STARTUP, nShowOnStartup);
-    pApp->WriteProfileInt(strNewSection, KEY_ALWAYS_ON_TOP, nAlwaysOnTop);
-    // A colour that was never set stays unset, so the pad keeps following the default.
-    if (nBkColor >= 0)
-        pApp->WriteProfileInt(strNewSection, KEY_BKCOLOR, nBkColor);
-
-    DeletePadSection(strOldSection);
 }

@@ -3,7 +3,7 @@
 #include "framework/CWnd.h"
 
 class CEdit : public CWnd {
-public:
+  public:
     BOOL GetModify() const { return SendMessage(EM_GETMODIFY) != 0; }
     void SetSel(int nStart, int nEnd) { SendMessage(EM_SETSEL, nStart, nEnd); }
     void ScrollCaret() { SendMessage(EM_SCROLLCARET); }

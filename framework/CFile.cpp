@@ -38,8 +38,8 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags) {
     }
     DWORD dwCreate = (nOpenFlags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
 
-    m_hFile = ::CreateFileA(pszFileName, dwAccess, dwShare, NULL, dwCreate, FILE_ATTRIBUTE_NORMAL,
-                            NULL);
+    m_hFile =
+        ::CreateFileA(pszFileName, dwAccess, dwShare, NULL, dwCreate, FILE_ATTRIBUTE_NORMAL, NULL);
     return m_hFile != hFileNull;
 }
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 class CFile {
-public:
+  public:
     enum OpenFlags {
         modeRead = 0x0000,
         modeWrite = 0x0001,

@@ -9,19 +9,22 @@
 #include "dialogs/RenameDlg.h"
 #include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
+#include "framework/Module.h"
 #include "pad/PadFile.h"
 #include "pad/PadMessages.h"
 #include "pad/PadSystemMenu.h"
+#include "settings/PadFileLock.h"
 #include "settings/PadFiles.h"
 #include "settings/PadLauncher.h"
+#include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
 #include "settings/WindowPlacement.h"
 
 CPadDlg::CPadDlg(CWnd* pParent)
-    : CDialog(IDD_PAD, pParent), m_pBrush(NULL), m_bkColor(DEFAULT_PAD_COLOR),
+    : CDialog(IDD_PAD, pParent), m_bkColor(DEFAULT_PAD_COLOR),
       m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
 
-CPadDlg::~CPadDlg() { delete m_pBrush; }
+CPadDlg::~CPadDlg() {}
 
 void CPadDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PAD_EDIT, m_edit);
@@ -42,18 +45,10 @@ CString CPadDlg::SectionName() const { return PadSectionName(m_path); }
 
 void CPadDlg::LoadPad(const char* path) {
     m_path = *path ? StripQuotes(path) : MakeNewPadPath();
-
-    CWinApp* pApp = AfxGetApp();
-    m_bkColor =
-        static_cast<COLORREF>(pApp->GetProfileInt(SectionName(), KEY_BKCOLOR, COLOR_NOT_SET));
-    if (m_bkColor == static_cast<COLORREF>(COLOR_NOT_SET))
-        m_bkColor = static_cast<COLORREF>(
-            pApp->GetProfileInt(QUILLOW_GLOBAL_SECTION, KEY_BKCOLOR, COLOR_NOT_SET));
-    if (m_bkColor == static_cast<COLORREF>(COLOR_NOT_SET))
-        m_bkColor = DEFAULT_PAD_COLOR;
+    m_bkColor = ReadPadColor(SectionName());
     UpdateBrush();
 
-    if (m_file.Open(m_path, CFile::modeReadWrite | CFile::shareDenyWrite)) {
+    if (LockPadFile(m_file, m_path, FALSE)) {
         CString strText;
         switch (ReadPadFile(m_file, m_strSaved, strText)) {
         case padReadOk:
@@ -73,8 +68,7 @@ void CPadDlg::LoadPad(const char* path) {
             break;
         }
         }
-    } else if (m_file.Open(m_path,
-                           CFile::modeCreate | CFile::modeReadWrite | CFile::shareDenyWrite)) {
+    } else if (LockPadFile(m_file, m_path, TRUE)) {
         m_strSaved.Empty();
     } else {
         if (MessageBox(PadInUseMessage(SectionName()), NULL, MB_YESNO | MB_ICONQUESTION) == IDYES)
@@ -114,20 +108,18 @@ void CPadDlg::OnEndSession(BOOL bEnding) {
 }
 
 void CPadDlg::ApplyAutoStartup(BOOL toggle) {
-    CWinApp* pApp = AfxGetApp();
-    int nValue = pApp->GetProfileInt(SectionName(), KEY_SHOW_ON_STARTUP, 1);
+    int nValue = ReadShowOnStartup(SectionName(), 1);
     int nNew = (toggle ? nValue == 0 : nValue != 0) ? 1 : 0;
     CheckPadMenuItem(m_hWnd, ID_PAD_AUTO_STARTUP, nNew);
-    pApp->WriteProfileInt(SectionName(), KEY_SHOW_ON_STARTUP, nNew);
+    WriteShowOnStartup(SectionName(), nNew);
 }
 
 void CPadDlg::ApplyAlwaysOnTop(BOOL toggle) {
-    CWinApp* pApp = AfxGetApp();
-    int nValue = pApp->GetProfileInt(SectionName(), KEY_ALWAYS_ON_TOP, 0);
+    int nValue = ReadAlwaysOnTop(SectionName());
     int nNew = (toggle ? nValue == 0 : nValue != 0) ? 1 : 0;
     SetWindowPos(nNew ? &wndTopMost : &wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     CheckPadMenuItem(m_hWnd, ID_PAD_ALWAYS_ON_TOP, nNew);
-    pApp->WriteProfileInt(SectionName(), KEY_ALWAYS_ON_TOP, nNew);
+    WriteAlwaysOnTop(SectionName(), nNew);
 }
 
 void CPadDlg::OnNewPad() { LaunchPad(m_hWnd, MakeNewPadPath()); }
@@ -142,43 +134,9 @@ void CPadDlg::OnErasePad() {
     PostMessage(WM_CLOSE);
 }
 
-void CPadDlg::OnSysCommand(UINT nID, LPARAM) {
-    switch (nID) {
-    case ID_PAD_NEW:
-        OnNewPad();
-        break;
-    case ID_PAD_ERASE:
-        OnErasePad();
-        break;
-    case ID_PAD_FEEDBACK:
-        OpenFeedbackMail(m_hWnd);
-        break;
-    case ID_PAD_HOME_PAGE:
-        OpenHomePage(m_hWnd);
-        break;
-    case ID_PAD_ABOUT:
-        OnAboutPad();
-        break;
-    case ID_PAD_RENAME:
-        OnRenamePad();
-        break;
-    case ID_PAD_AUTO_STARTUP:
-        ApplyAutoStartup(TRUE);
-        break;
-    case ID_PAD_HELP:
-        OnHelpIndex();
-        break;
-    case ID_PAD_ALWAYS_ON_TOP:
-        ApplyAlwaysOnTop(TRUE);
-        break;
-    case ID_PAD_OPTIONS:
-        OnPadOptions();
-        break;
-    default:
-        Default();
-        break;
-    }
-}
+void CPadDlg::OnHomePage() { OpenHomePage(m_hWnd); }
+
+void CPadDlg::OnFeedback() { OpenFeedbackMail(m_hWnd); }
 
 void CPadDlg::OnRenamePad() {
     SavePad();
@@ -197,7 +155,7 @@ void CPadDlg::OnPadOptions() {
         return;
     m_bkColor = dlg.m_crBkColor;
     UpdateBrush();
-    AfxGetApp()->WriteProfileInt(SectionName(), KEY_BKCOLOR, static_cast<int>(m_bkColor));
+    WriteBkColor(SectionName(), m_bkColor);
 }
 
 void CPadDlg::OnAboutPad() {
@@ -206,8 +164,7 @@ void CPadDlg::OnAboutPad() {
 }
 
 void CPadDlg::UpdateBrush() {
-    delete m_pBrush;
-    m_pBrush = new (std::nothrow) CBrush(m_bkColor);
+    m_pBrush.reset(new (std::nothrow) CBrush(m_bkColor));
     Invalidate(TRUE);
 }
 
@@ -216,7 +173,7 @@ HBRUSH CPadDlg::OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor) {
         return CDialog::OnCtlColor(hDC, hWndCtl, nCtlColor);
     ::SetTextColor(hDC, RGB(0, 0, 0));
     ::SetBkColor(hDC, m_bkColor);
-    return m_pBrush ? m_pBrush->m_hBrush : NULL;
+    return m_pBrush ? m_pBrush->m_hObject : NULL;
 }
 
 void CPadDlg::OnShowWindow(BOOL bShow, UINT) {
@@ -245,6 +202,5 @@ void CPadDlg::OnDestroy() {
     } else {
         SaveWindowPlacement(m_hWnd, SectionName());
     }
-    delete m_pBrush;
-    m_pBrush = NULL;
+    m_pBrush.reset();
 }

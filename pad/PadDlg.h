@@ -5,7 +5,9 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/CBrush.h"
+#include <memory>
+
+#include "framework/CGdiObject.h"
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
 #include "framework/CFile.h"
@@ -21,7 +23,7 @@ class CPadDlg : public CDialog {
     // The text last exchanged with the edit control.
     CString m_text;
     // The background brush, owned by the pad; null until the first load.
-    CBrush* m_pBrush;
+    std::unique_ptr<CBrush> m_pBrush;
     COLORREF m_bkColor;
     HICON m_hIcon;
     // The pad file; empty after a failed load.
@@ -42,10 +44,20 @@ class CPadDlg : public CDialog {
     // Makes the brush match m_bkColor and repaints the window.
     void UpdateBrush();
 
+    // The system menu's own commands (move, size, close...) are left to the default processing.
     BEGIN_MSG_MAP(CPadDlg)
     ON_EN_KILLFOCUS(IDC_PAD_EDIT, OnKillFocusEdit)
     ON_COMMAND(ID_HELP_INDEX, OnHelpIndex)
-    ON_WM_SYSCOMMAND()
+    ON_SYSCOMMAND(ID_PAD_NEW, OnNewPad)
+    ON_SYSCOMMAND(ID_PAD_ERASE, OnErasePad)
+    ON_SYSCOMMAND(ID_PAD_FEEDBACK, OnFeedback)
+    ON_SYSCOMMAND(ID_PAD_HOME_PAGE, OnHomePage)
+    ON_SYSCOMMAND(ID_PAD_ABOUT, OnAboutPad)
+    ON_SYSCOMMAND(ID_PAD_RENAME, OnRenamePad)
+    ON_SYSCOMMAND(ID_PAD_AUTO_STARTUP, OnAutoStartup)
+    ON_SYSCOMMAND(ID_PAD_HELP, OnHelpIndex)
+    ON_SYSCOMMAND(ID_PAD_ALWAYS_ON_TOP, OnAlwaysOnTop)
+    ON_SYSCOMMAND(ID_PAD_OPTIONS, OnPadOptions)
     ON_WM_CTLCOLOR()
     ON_WM_SHOWWINDOW()
     ON_WM_SIZE()
@@ -58,7 +70,6 @@ class CPadDlg : public CDialog {
     BOOL OnInitDialog() override;
 
     void OnKillFocusEdit();
-    void OnSysCommand(UINT nID, LPARAM lParam);
     HBRUSH OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor);
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnSize(UINT nType, int cx, int cy);
@@ -70,6 +81,10 @@ class CPadDlg : public CDialog {
     void OnRenamePad();
     void OnPadOptions();
     void OnAboutPad();
+    void OnAutoStartup() { ApplyAutoStartup(TRUE); }
+    void OnAlwaysOnTop() { ApplyAlwaysOnTop(TRUE); }
+    void OnHomePage();
+    void OnFeedback();
 
   private:
     CString SectionName() const;

@@ -2,8 +2,9 @@
 
 #include <mbstring.h>
 
-#include "framework/CWinApp.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 
@@ -49,25 +50,10 @@ CString PathPart(const char* pchBegin, const char* pchEnd) {
 
 // A folder as stored in the settings, with at most one trailing backslash taken off.
 CString FolderSetting(const char* pszKey) {
-    CString strFolder = AfxGetApp()->GetProfileString(QUILLOW_GLOBAL_SECTION, pszKey, "");
+    CString strFolder = ReadSettingString(QUILLOW_GLOBAL_SECTION, pszKey, "");
     if (EndsWith(strFolder, "\\"))
         strFolder.Truncate(static_cast<int>(LastCharacter(strFolder) - strFolder.GetString()));
     return strFolder;
-}
-
-CString GetWindowsFolder() {
-    CString strFolder;
-    for (UINT nSize = MAX_PATH;;) {
-        char* p = strFolder.GetBuffer(static_cast<int>(nSize));
-        if (!p)
-            return CString();
-        UINT n = GetWindowsDirectoryA(p, nSize + 1);
-        if (n <= nSize) {
-            strFolder.ReleaseBuffer(static_cast<int>(n));
-            return strFolder;
-        }
-        nSize = n;
-    }
 }
 
 } // namespace
@@ -111,7 +97,7 @@ CString GetHomeFolder() {
 
     // From now on the program folder is the home folder, also when it is empty.
     CString strProgram = GetProgramFolder();
-    AfxGetApp()->WriteProfileString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, strProgram);
+    WriteSettingString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, strProgram);
     return strProgram;
 }
 
@@ -130,6 +116,4 @@ CString StripQuotes(CString strText) {
     return strText;
 }
 
-void DeletePadSection(CString strSection) {
-    WritePrivateProfileStringA(strSection, NULL, NULL, AfxGetApp()->GetProfileName());
-}
+void DeletePadSection(CString strSection) { DeleteSettingsSection(strSection); }

@@ -14,10 +14,16 @@ struct PathParts {
 };
 PathParts SplitPath(const char* pszPath);
 
+// The folder that holds Quillow.exe: "ProgramFolder", without one trailing backslash.
 CString GetProgramFolder();
+// The folder that holds the pads: "HomeFolder", without one trailing backslash. When it is not
+// set, the Desktop folder in the Windows folder if that exists, which then becomes the
+// current folder; otherwise the program folder, which is then written as "HomeFolder".
 CString GetHomeFolder();
 // The file name of a pad made at the given moment, e.g. "Monday, 03-02-98 at 10-15-30PM.ql".
 CString NewPadFileName(const CTime& time);
+// The full path of a new pad in the home folder, named after the current time; it has the
+// effects of GetHomeFolder.
 CString MakeNewPadPath();
 CString PadSectionName(CString strPath);
 CString StripQuotes(CString strText);

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "framework/CMenu.h"
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "pad/PadSystemMenu.h"
 #include "res/resource.h"
 #include "tests/pad/PadTesting.h"
@@ -81,11 +81,11 @@ TEST(PadMenuStrings, AnItemWhoseTextDoesNotLoadIsLeftOutWhileTheSeparatorsStay) 
     HWND window = CreateWindowExA(0, "STATIC", "menu", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0,
                                   0, 100, 100, NULL, NULL, NULL, NULL);
     ASSERT_TRUE(window != NULL);
-    CWinApp* app = AfxGetApp();
-    HINSTANCE resources = app->m_hInstance;
-    app->m_hInstance = noStrings;
+    CModule& module = AfxGetModule();
+    HINSTANCE resources = module.GetResourceInstance();
+    module.SetResourceInstance(noStrings);
     BuildPadSystemMenu(window);
-    app->m_hInstance = resources;
+    module.SetResourceInstance(resources);
 
     std::vector<Row> rows = MenuRows(window);
     DestroyWindow(window);

@@ -1,0 +1,6 @@
+#include "framework/Module.h"
+
+CModule& AfxGetModule() {
+    static CModule module;
+    return module;
+}
