@@ -1,6 +1,8 @@
 #include "framework/Module.h"
 
-CModule& AfxGetModule() {
-    static CModule module;
-    return module;
-}
+namespace {
+// Constant-initialised, so it is ready before any static constructor asks for it.
+CModule g_module;
+} // namespace
+
+CModule& AfxGetModule() { return g_module; }

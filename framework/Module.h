@@ -6,7 +6,7 @@
 
 class CModule {
   public:
-    CModule() : m_hInstResource(NULL) {}
+    constexpr CModule() : m_hInstResource(NULL) {}
     CModule(const CModule&) = delete;
     CModule& operator=(const CModule&) = delete;
 
