@@ -34,7 +34,7 @@ CWinApp::~CWinApp() {
 }
 
 void CWinApp::InitApplication(HINSTANCE hInstance, const char* pszCmdLine) {
-    AfxGetModule().SetResourceInstance(hInstance);
+    AfxSetResourceHandle(hInstance);
     m_lpCmdLine = pszCmdLine;
     m_strExePath = GetModulePath(hInstance);
     m_strAppName.LoadString(m_nIDTitle);
@@ -45,7 +45,8 @@ BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::ExitInstance() { return 0; }
 
-CString CWinApp::GetHelpFilePath() const {
+void CWinApp::OnHelp() {
+    // The help page is named after the executable and lies beside it.
     CString strPath = m_strExePath;
     for (int i = strPath.GetLength() - 1; i >= 0; --i) {
         if (strPath.GetAt(i) == '.') {
@@ -53,11 +54,7 @@ CString CWinApp::GetHelpFilePath() const {
             break;
         }
     }
-    return strPath + ".htm";
-}
-
-void CWinApp::OnHelp() {
-    AfxShellExecute(NULL, "open", GetHelpFilePath(), NULL, NULL, SW_SHOWNORMAL);
+    AfxShellExecute(NULL, "open", strPath + ".htm", NULL, NULL, SW_SHOWNORMAL);
 }
 
 CWinApp* AfxGetApp() { return g_pApp; }

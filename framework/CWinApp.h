@@ -30,8 +30,6 @@ class CWinApp {
     CWnd* m_pMainWnd;
 
   private:
-    CString GetHelpFilePath() const;
-
     UINT m_nIDTitle;
     CString m_strAppName;
     CString m_strExePath;

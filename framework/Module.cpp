@@ -1,8 +1,11 @@
 #include "framework/Module.h"
 
 namespace {
-// Constant-initialised, so it is ready before any static constructor asks for it.
-CModule g_module;
+HINSTANCE g_hInstResource = NULL;
 } // namespace
 
-CModule& AfxGetModule() { return g_module; }
+HINSTANCE AfxGetResourceHandle() {
+    return g_hInstResource ? g_hInstResource : ::GetModuleHandleA(NULL);
+}
+
+void AfxSetResourceHandle(HINSTANCE hInstance) { g_hInstResource = hInstance; }

@@ -81,11 +81,10 @@ TEST(PadMenuStrings, AnItemWhoseTextDoesNotLoadIsLeftOutWhileTheSeparatorsStay) 
     HWND window = CreateWindowExA(0, "STATIC", "menu", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0,
                                   0, 100, 100, NULL, NULL, NULL, NULL);
     ASSERT_TRUE(window != NULL);
-    CModule& module = AfxGetModule();
-    HINSTANCE resources = module.GetResourceInstance();
-    module.SetResourceInstance(noStrings);
+    HINSTANCE resources = AfxGetResourceHandle();
+    AfxSetResourceHandle(noStrings);
     BuildPadSystemMenu(window);
-    module.SetResourceInstance(resources);
+    AfxSetResourceHandle(resources);
 
     std::vector<Row> rows = MenuRows(window);
     DestroyWindow(window);
