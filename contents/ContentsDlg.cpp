@@ -14,6 +14,7 @@
 #include "settings/PadFileLock.h"
 #include "settings/PadFiles.h"
 #include "settings/PadLauncher.h"
+#include "settings/PadRecovery.h"
 #include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
@@ -55,7 +56,11 @@ void CContentsDlg::RefreshList() {
         CFileFind finder;
         UINT nMenuID = ID_TRAY_FIRST_PAD;
         for (BOOL bFound = finder.FindFile(kPadPattern); bFound; bFound = finder.FindNextFile()) {
-            CString strEntry = finder.GetFileName();
+            // A name the code page cannot hold is left out: a command on it would act on
+            // another file, the one its look-alike name names.
+            CString strEntry;
+            if (!finder.GetFileName(strEntry))
+                continue;
             if (IsPadFileHeld(strEntry))
                 strEntry += kInUseMark;
             m_lstPads.AddString(strEntry);
@@ -142,6 +147,7 @@ void CContentsDlg::OnErase() {
         MessageBox(UnableToEraseMessage(m_strSelected));
         return;
     }
+    RemoveRecoveryFile(AfxGetFileSystem(), m_strSelected);
     DeletePadSection(m_strSelected);
     RefreshList();
 }

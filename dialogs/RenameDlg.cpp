@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "settings/PadFileLock.h"
 #include "settings/PadFiles.h"
+#include "settings/PadRecovery.h"
 #include "settings/PadSettings.h"
 
 namespace {
@@ -15,6 +16,18 @@ const char kOverwriteQuestion[] = " already exists.\nWould you like to overwrite
 const char kRenameFailedStart[] = "Unable to rename ";
 const char kRenameFailedMiddle[] = " to ";
 const char kRenameFailedEnd[] = ".";
+
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, in any case.
+bool IsDeviceName(const CString& strName) {
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
+    for (const char* pszDevice : kDevices)
+        if (strName.CompareNoCase(pszDevice) == 0)
+            return true;
+    CString strStem = strName.Left(3);
+    char chDigit = strName.GetLength() == 4 ? strName.GetAt(3) : '\0';
+    return (strStem.CompareNoCase("COM") == 0 || strStem.CompareNoCase("LPT") == 0) &&
+           chDigit >= '1' && chDigit <= '9';
+}
 
 } // namespace
 
@@ -47,6 +60,13 @@ void CRenameDlg::OnOK() {
     m_strOldName = m_strFolder + m_strOldName + kPadExtension;
     m_strName = m_strFolder + m_strName + kPadExtension;
 
+    // A device's name opens the device, whatever the extension: refused like any name the
+    // file system does not allow.
+    if (IsDeviceName(SplitPath(m_strName).strName)) {
+        ShowRenameFailure();
+        return;
+    }
+
     bool bReplace = false;
     if (PadFileExists(m_strName)) {
         if (MessageBox(PadSectionName(m_strName) + kOverwriteQuestion, NULL,
@@ -58,15 +78,20 @@ void CRenameDlg::OnOK() {
     }
 
     if (!RenamePadFile(bReplace)) {
-        MessageBox(kRenameFailedStart + PadSectionName(m_strOldName) + kRenameFailedMiddle +
-                       PadSectionName(m_strName) + kRenameFailedEnd,
-                   NULL, MB_OK);
-        EndDialog(IDOK);
+        ShowRenameFailure();
         return;
     }
 
+    MoveRecoveryFile(m_strOldName, m_strName);
     MovePadSettings(PadSectionName(m_strOldName), PadSectionName(m_strName));
     m_bRenamed = TRUE;
+    EndDialog(IDOK);
+}
+
+void CRenameDlg::ShowRenameFailure() {
+    MessageBox(kRenameFailedStart + PadSectionName(m_strOldName) + kRenameFailedMiddle +
+                   PadSectionName(m_strName) + kRenameFailedEnd,
+               NULL, MB_OK);
     EndDialog(IDOK);
 }
 

@@ -125,6 +125,13 @@ inline bool IsCommandInRange(UINT nID, UINT nFirst, UINT nLast) {
         return TRUE;                                                                               \
     }
 
+// BOOL OnQueryEndSession()
+#define ON_WM_QUERYENDSESSION()                                                                    \
+    if (uMsg == WM_QUERYENDSESSION) {                                                              \
+        lResult = OnQueryEndSession();                                                             \
+        return TRUE;                                                                               \
+    }
+
 // void OnEndSession(BOOL bEnding)
 #define ON_WM_ENDSESSION()                                                                         \
     if (uMsg == WM_ENDSESSION) {                                                                   \

@@ -22,7 +22,8 @@
 
 CPadDlg::CPadDlg(CWnd* pParent)
     : CDialog(IDD_PAD, pParent), m_bkColor(DEFAULT_PAD_COLOR),
-      m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+      m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      m_bInFailureMessage(FALSE), m_bClosing(FALSE) {}
 
 CPadDlg::~CPadDlg() {}
 
@@ -44,36 +45,31 @@ BOOL CPadDlg::OnInitDialog() {
 CString CPadDlg::SectionName() const { return PadSectionName(m_path); }
 
 void CPadDlg::LoadPad(const char* path) {
-    m_path = *path ? StripQuotes(path) : MakeNewPadPath();
+    // A full path: every later step acts on the file the pad holds, whatever the current
+    // folder becomes meanwhile.
+    m_path = FullPath(*path ? StripQuotes(path) : MakeNewPadPath());
     m_bkColor = ReadPadColor(SectionName());
     UpdateBrush();
 
-    if (LockPadFile(m_file, m_path, FALSE)) {
-        CString strText;
-        switch (ReadPadFile(m_file, m_strSaved, strText)) {
-        case padReadOk:
-            m_text = strText;
-            UpdateData(FALSE);
-            break;
-        case padReadTooLarge:
-            m_file.Close();
-            MessageBox(PadTooLargeMessage(SectionName()), NULL, MB_OK | MB_ICONSTOP);
-            AbandonPad();
-            break;
-        case padReadFailed: {
-            DWORD dwError = GetLastError();
-            m_file.Close();
-            MessageBox(PadReadFailedMessage(SectionName(), dwError), NULL, MB_OK | MB_ICONSTOP);
-            AbandonPad();
-            break;
-        }
-        }
-    } else if (LockPadFile(m_file, m_path, TRUE)) {
+    switch (LockPadFile(m_file, m_path)) {
+    case padLockExisting:
+        LoadText();
+        break;
+    case padLockCreated:
+        // A file that went while the rename dialog had it free: what the window shows goes
+        // into the new one at the next save.
         m_strSaved.Empty();
-    } else {
+        if (m_edit.GetWindowTextLength() > 0)
+            m_edit.SetModify(TRUE);
+        break;
+    case padLockNotAFile:
+        RefusePad(PadNotTextMessage(SectionName()));
+        break;
+    case padLockFailed:
         if (MessageBox(PadInUseMessage(SectionName()), NULL, MB_YESNO | MB_ICONQUESTION) == IDYES)
             OnNewPad();
         AbandonPad();
+        break;
     }
 
     SetWindowText(SectionName());
@@ -81,25 +77,101 @@ void CPadDlg::LoadPad(const char* path) {
     ApplyAlwaysOnTop(FALSE);
 }
 
+void CPadDlg::LoadText() {
+    CString strBytes;
+    PadReadResult result =
+        RecoverPadFile(m_file, m_path) ? ReadPadFile(m_file, strBytes) : padReadFailed;
+    switch (result) {
+    case padReadOk:
+        m_strSaved = strBytes;
+        m_text = strBytes;
+        UpdateData(FALSE);
+        break;
+    case padReadTooLarge:
+        RefusePad(PadTooLargeMessage(SectionName()));
+        break;
+    case padReadNotText:
+        RefusePad(PadNotTextMessage(SectionName()));
+        break;
+    case padReadFailed:
+        RefusePad(PadReadFailedMessage(SectionName(), ::GetLastError()));
+        break;
+    }
+}
+
+void CPadDlg::RefusePad(const CString& strMessage) {
+    m_file.Close();
+    MessageBox(strMessage, NULL, MB_OK | MB_ICONSTOP);
+    AbandonPad();
+}
+
 void CPadDlg::AbandonPad() {
     m_path.Empty();
     PostMessage(WM_CLOSE);
 }
 
-void CPadDlg::SavePad() {
+BOOL CPadDlg::WritePad(CString& strFailure) {
     if (!m_file.IsOpen() || !m_edit.GetModify())
-        return;
+        return TRUE;
     UpdateData(TRUE);
-    if (RewritePadFile(m_file, m_strSaved, m_text)) {
-        m_strSaved = m_text;
-        return;
+    // Never more than a pad can open again.
+    int nExcess = m_text.GetLength() - kMaxPadLength;
+    if (nExcess > 0) {
+        strFailure = PadTooLongFailure(SectionName(), nExcess);
+        return FALSE;
     }
-    // The old text is still on disk and the new one still in the window; the edit keeps its
-    // modified flag, so the next loss of focus tries again.
-    MessageBox(PadSaveFailedMessage(SectionName(), GetLastError()), NULL, MB_OK | MB_ICONSTOP);
+    if (!SavePadFile(m_file, m_path, m_strSaved, m_text)) {
+        strFailure = PadWriteFailure(SectionName(), ::GetLastError());
+        return FALSE;
+    }
+    // The edit keeps its modified flag, so every later loss of focus writes again.
+    m_strSaved = m_text;
+    return TRUE;
 }
 
-void CPadDlg::OnKillFocusEdit() { SavePad(); }
+BOOL CPadDlg::SavePad() {
+    // The failure's own message takes the focus; that must not start a second save.
+    if (m_bInFailureMessage)
+        return FALSE;
+    CString strFailure;
+    if (WritePad(strFailure))
+        return TRUE;
+    m_bInFailureMessage = TRUE;
+    MessageBox(strFailure + kTextStaysNote, NULL, MB_OK | MB_ICONSTOP);
+    m_bInFailureMessage = FALSE;
+    return FALSE;
+}
+
+void CPadDlg::OnKillFocusEdit() {
+    if (!m_bClosing)
+        SavePad();
+}
+
+void CPadDlg::OnOK() { OnCancel(); }
+
+void CPadDlg::OnCancel() {
+    // Every way of closing (the close box, Alt+F4, Escape, the Close command, a posted close)
+    // arrives here while the window still stands, so a save that fails can still keep it.
+    if (m_bInFailureMessage)
+        return;
+    CString strFailure;
+    if (!WritePad(strFailure)) {
+        m_bInFailureMessage = TRUE;
+        int nAnswer = MessageBox(strFailure + kCloseAnywayQuestion, NULL,
+                                 MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+        m_bInFailureMessage = FALSE;
+        if (nAnswer != IDYES)
+            return;
+    }
+    // The loss of focus as the dialog ends has nothing left to save.
+    m_bClosing = TRUE;
+    CDialog::OnCancel();
+}
+
+BOOL CPadDlg::OnQueryEndSession() {
+    // A pad that cannot save asks Windows to wait, so that the user sees why.
+    return SavePad();
+}
 
 void CPadDlg::OnEndSession(BOOL bEnding) {
     // The process may end as soon as this returns, without the usual closing steps.
@@ -139,7 +211,9 @@ void CPadDlg::OnHomePage() { OpenHomePage(m_hWnd); }
 void CPadDlg::OnFeedback() { OpenFeedbackMail(m_hWnd); }
 
 void CPadDlg::OnRenamePad() {
-    SavePad();
+    // Reloading after the dialog would show the file's text in place of what was not saved.
+    if (!SavePad())
+        return;
     // The rename dialog must be free to rename the file.
     m_file.Close();
     CRenameDlg dlg;

@@ -32,11 +32,16 @@ class CPadDlg : public CDialog {
     CFile m_file;
     // The bytes the file holds now, so that a failed save can put them back.
     CString m_strSaved;
+    // Set while a failed save's message is up, and once the pad is closing: the losses of
+    // focus they cause start no save.
+    BOOL m_bInFailureMessage;
+    BOOL m_bClosing;
 
     // Binds the pad to a file (a new one when the path is empty) and shows its text.
     void LoadPad(const char* path);
-    // Writes the text to the file if the user changed it.
-    void SavePad();
+    // Writes the text to the file if the user changed it; FALSE, after telling the user why,
+    // when it could not be written. The text then stays in the window.
+    BOOL SavePad();
     // The two per-pad flags, kept only in the pad's section: shown and written back
     // normalised, or flipped when toggle is TRUE.
     void ApplyAutoStartup(BOOL toggle);
@@ -61,6 +66,7 @@ class CPadDlg : public CDialog {
     ON_WM_CTLCOLOR()
     ON_WM_SHOWWINDOW()
     ON_WM_SIZE()
+    ON_WM_QUERYENDSESSION()
     ON_WM_ENDSESSION()
     ON_WM_DESTROY()
     END_MSG_MAP(CDialog)
@@ -68,11 +74,16 @@ class CPadDlg : public CDialog {
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Closing saves first, and a save that fails keeps the pad open unless the user says
+    // otherwise. Enter has no other meaning in a pad.
+    void OnOK() override;
+    void OnCancel() override;
 
     void OnKillFocusEdit();
     HBRUSH OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor);
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnSize(UINT nType, int cx, int cy);
+    BOOL OnQueryEndSession();
     void OnEndSession(BOOL bEnding);
     void OnDestroy();
 
@@ -88,6 +99,12 @@ class CPadDlg : public CDialog {
 
   private:
     CString SectionName() const;
+    // Reads the locked file into the window, finishing a save a crash cut short.
+    void LoadText();
+    // WritePad without a word to the user: strFailure says why it failed.
+    BOOL WritePad(CString& strFailure);
+    // Ends a pad whose file it will not show, after saying why.
+    void RefusePad(const CString& strMessage);
     // Ends a pad whose file could not be loaded: it forgets the path, so the closing steps
     // never touch the file.
     void AbandonPad();

@@ -7,11 +7,22 @@
 
 #include "framework/CFile.h"
 
-// Opens the pad file and takes its lock: an existing file, or a new empty one when bCreate is
-// set. Fails while another pad holds the file.
-BOOL LockPadFile(CFile& file, const char* pszPath, BOOL bCreate);
+enum PadLockResult {
+    padLockExisting,
+    padLockCreated,
+    // GetLastError() tells why: another pad holds the file, it is read-only, its folder is
+    // missing...
+    padLockFailed,
+    // The name opens a device, not a file.
+    padLockNotAFile
+};
+
+// Opens the pad file and takes its lock, making a new empty file when there is none; an
+// existing file is never truncated. A file that another process holds only for a moment (a
+// copy, a backup, the contents window's in-use test) is tried again for a short while.
+PadLockResult LockPadFile(CFile& file, const char* pszPath);
 // Whether a pad holds the file: it cannot be opened for reading with write sharing denied.
-// Anything that cannot be opened at all counts as held too.
+// Anything that cannot be opened at all counts as held too. This never waits.
 BOOL IsPadFileHeld(const char* pszPath);
 // Whether the file exists, also while its own pad holds it: it can be opened for reading
 // beside any other opener.

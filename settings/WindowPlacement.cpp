@@ -16,8 +16,10 @@ bool IsGlobalSection(const char* pszSection) {
 } // namespace
 
 void SaveWindowPlacement(HWND hWnd, const char* pszSection) {
+    // A window already gone has no place to keep.
     RECT rect;
-    ::GetWindowRect(hWnd, &rect);
+    if (!::GetWindowRect(hWnd, &rect))
+        return;
     WritePosition(pszSection, rect.left, rect.top);
     if (!IsGlobalSection(pszSection))
         WriteSize(pszSection, rect.right - rect.left, rect.bottom - rect.top);

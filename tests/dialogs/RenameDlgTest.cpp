@@ -214,6 +214,9 @@ TEST_F(RenameDlgTest, AFailedRenameNamesBothFilesAndLeavesEveryPadAsItWas) {
         // user agreed to overwrite the closed target, which must still be there.
         {"renamed pad held", "Plans", "Shopping.ql", CFile::modeRead | CFile::shareDenyWrite},
         {"a name the file system refuses", "a*b", nullptr, 0},
+        // A device's name would reach the device, not a file.
+        {"a device's name", "Con", nullptr, 0},
+        {"a device's name with an extension", "lpt1.txt", nullptr, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -229,7 +232,8 @@ TEST_F(RenameDlgTest, AFailedRenameNamesBothFilesAndLeavesEveryPadAsItWas) {
 
         EXPECT_TRUE(boxes.front().shown);
         const BoxSeen& failure = boxes.back();
-        EXPECT_EQ("Unable to rename Shopping.ql to " + std::string(c.typed) + ".ql.", failure.text);
+        const std::string typedName = std::string(c.typed).substr(0, std::string(c.typed).find('.'));
+        EXPECT_EQ("Unable to rename Shopping.ql to " + typedName + ".ql.", failure.text);
         EXPECT_EQ("Quillow", failure.caption);
         EXPECT_EQ(1 << IDOK, failure.buttons);
         EXPECT_FALSE(failure.icon);

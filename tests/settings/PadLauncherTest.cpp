@@ -7,6 +7,7 @@
 #include "SettingsTestSupport.h"
 #include "framework/CWinApp.h"
 #include "res/Links.h"
+#include "settings/PadFiles.h"
 #include "settings/PadLauncher.h"
 #include "settings/SettingsKeys.h"
 #include "tests/driver/Driver.h"
@@ -96,12 +97,17 @@ TEST_F(PadLauncher, ThePathArrivesUnquotedAndUnchangedAfterOneBackslashAndThePro
     const struct {
         std::string storedFolder;
         std::string path;
+        std::string sent;
     } cases[] = {
-        {RecorderFolder(), path},
+        {RecorderFolder(), path, path},
         // A stored trailing backslash is not doubled.
-        {RecorderFolder() + "\\", "Shopping.ql"},
+        {RecorderFolder() + "\\", "Shopping.ql", "Shopping.ql"},
         // An empty path gives the new process an empty argument string.
-        {RecorderFolder(), ""},
+        {RecorderFolder(), "", ""},
+        // Quoted only where the new process would otherwise change the path: it skips leading
+        // blanks and takes off one pair of quotes.
+        {RecorderFolder(), " Notes.ql", "\" Notes.ql\""},
+        {RecorderFolder(), "\"Notes.ql\"", "\"\"Notes.ql\"\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.storedFolder + " " + c.path);
@@ -110,8 +116,9 @@ TEST_F(PadLauncher, ThePathArrivesUnquotedAndUnchangedAfterOneBackslashAndThePro
         ASSERT_TRUE(LaunchPad(NULL, c.path.c_str()));
         Record record;
         ASSERT_TRUE(WaitForRecord(record));
-        EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" " + c.path, record.commandLine);
-        EXPECT_EQ(c.path, record.arguments);
+        EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" " + c.sent, record.commandLine);
+        EXPECT_EQ(c.sent, record.arguments);
+        EXPECT_EQ(c.path, std::string(StripQuotes(record.arguments.c_str())));
     }
 }
 
