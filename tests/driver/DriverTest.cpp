@@ -7,7 +7,7 @@
 #include <atomic>
 #include <thread>
 
-#include "tests/driver/Driver.h"
+#include "Driver.h"
 
 using namespace driver;
 
