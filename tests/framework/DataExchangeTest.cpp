@@ -74,13 +74,7 @@ TEST(DataExchange, MaxCharsRefusesALongerTextWithAMessage) {
 
     // The refusal shows a modal message box on this thread; answer it from another one.
     std::string text;
-    std::thread answerer([&] {
-        const HWND box = WaitForMessageBox(GetCurrentProcessId());
-        if (box) {
-            text = MessageBoxText(box);
-            AnswerMessageBox(box, IDOK);
-        }
-    });
+    std::thread answerer([&] { text = AnswerNextMessageBox(GetCurrentProcessId(), IDOK).text; });
     const BOOL bSaved = dlg.UpdateData(TRUE);
     answerer.join();
     EXPECT_FALSE(bSaved);
