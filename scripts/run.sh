@@ -7,6 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${QUILLOW_BUILD_DIR:-$root/build}"
 desktop_size=1024x768
+source "$root/scripts/wine-env.sh"
 
 # Sets one key in one section of an INI file, keeping every other line as it is. Sections
 # and keys match without regard to case, as the Windows profile functions do; the file's
@@ -68,35 +69,15 @@ ini_get() {
     ' "$1" 2>/dev/null || true
 }
 
-if [ -z "${QUILLOW_RUN_DISPLAY_READY:-}" ]; then
-    QUILLOW_BUILD_DIR="$build" "$root/scripts/setup.sh"
-fi
+[ -n "${QUILLOW_PRIVATE_DISPLAY:-}" ] || QUILLOW_BUILD_DIR="$build" "$root/scripts/setup.sh"
+# Without an X display of the user's, the program shows on a private one for a screenshot.
+[ -n "${DISPLAY:-}" ] || quillow_private_display "$desktop_size" "$root/scripts/run.sh" "$@"
 
-source "$root/scripts/wine-arch.sh"
-quillow_choose_arch
-quillow_wine_env "$build"
+quillow_wine "$build"
 # A prefix is made for one architecture, so the 64-bit Wine gets a prefix of its own.
 default_prefix="$HOME/.quillow/wineprefix"
 [ "$QUILLOW_WIN_ARCH" = i686 ] || default_prefix="$default_prefix-x86_64"
-export WINEPREFIX="${QUILLOW_PREFIX:-$default_prefix}"
-export WINEDEBUG=-all
-# Keeps Wine from adding menu entries and file associations to the Linux desktop.
-export WINEDLLOVERRIDES="winemenubuilder.exe=d"
-
-if [ -z "${DISPLAY:-}" ] && [ -z "${QUILLOW_RUN_DISPLAY_READY:-}" ]; then
-    export QUILLOW_RUN_DISPLAY_READY=1
-    exec xvfb-run -a -s "-screen 0 ${desktop_size}x24" bash "$root/scripts/run.sh" "$@"
-fi
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Creating the Wine prefix $WINEPREFIX"
-    mkdir -p "$(dirname "$WINEPREFIX")"
-    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mscoree,mshtml=" \
-        wine wineboot -i </dev/null >/dev/null 2>&1
-    wineserver -w
-fi
-
-bash "$root/scripts/wine-fonts.sh" "$WINEPREFIX"
+quillow_prefix "${QUILLOW_PREFIX:-$default_prefix}"
 # A taskbar with a notification area on the desktop, for the contents window's tray icon.
 if ! grep -qi '^\[Software\\\\Wine\\\\Explorer\\\\Desktops\\\\Quillow\]' "$WINEPREFIX/user.reg"; then
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Quillow' /v EnableShell /t REG_DWORD /d 1 /f \
@@ -119,7 +100,7 @@ exe="$(winepath -w "$build/bin/Quillow.exe")"
 home="$(winepath -u "$(ini_get "$ini" "Quillow Contents" HomeFolder)" 2>/dev/null || true)"
 if [ -n "$home" ] && [ -d "$home" ]; then cd "$home"; else cd "$build/bin"; fi
 
-if [ -z "${QUILLOW_RUN_DISPLAY_READY:-}" ]; then
+if [ -z "${QUILLOW_PRIVATE_DISPLAY:-}" ]; then
     exec wine explorer "/desktop=Quillow,$desktop_size" "$exe" "$@"
 fi
 
@@ -128,6 +109,6 @@ wine explorer "/desktop=Quillow,$desktop_size" "$exe" "$@" </dev/null >/dev/null
 sleep 6
 screenshot="$build/screenshot.png"
 import -window root "$screenshot"
-wineserver -k >/dev/null 2>&1 || true
+quillow_stop_server
 wait || true
 echo "Screenshot saved to $screenshot"
