@@ -11,14 +11,7 @@ target="$1"
 shift
 source "$root/scripts/wine-env.sh"
 
-if [ -z "${QUILLOW_PRIVATE_DISPLAY:-}" ]; then
-    quillow_choose_arch
-    if [ ! -f "$build/build.ninja" ]; then
-        cmake -S "$root" -B "$build" -G Ninja \
-            -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$QUILLOW_WIN_ARCH.cmake"
-    fi
-    cmake --build "$build" --target "$target"
-fi
+[ -n "${QUILLOW_PRIVATE_DISPLAY:-}" ] || QUILLOW_BUILD_DIR="$build" "$root/scripts/setup.sh" "$target"
 quillow_private_display 1280x1024 "$root/bench/run_in_wine.sh" "$target" "$@"
 
 quillow_wine "$build"
