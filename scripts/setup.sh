@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Installs what building and testing Quillow needs (only what is missing), then builds the
-# targets given as arguments, or everything. QUILLOW_BUILD_DIR chooses the build folder.
+# Installs what building, testing and running Quillow needs (only what is missing), then
+# builds the targets given as arguments, or everything. QUILLOW_BUILD_DIR chooses the build
+# folder.
 set -euo pipefail
 
 QUILLOW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUILLOW_BUILD_DIR="${QUILLOW_BUILD_DIR:-$QUILLOW_ROOT/build}"
 export QUILLOW_ROOT QUILLOW_BUILD_DIR
 
+# nsis builds the Windows installer; python3 runs make_icon.py and package.sh and edits
+# run.sh's settings file; xvfb-run needs xauth; imagemagick takes run.sh's screenshot.
 quillow_packages=(
-    cmake ninja-build g++-mingw-w64-i686 mingw-w64-tools
+    cmake ninja-build g++-mingw-w64-i686-posix googletest nsis python3
     wine wine32:i386 wine64 fonts-wine
-    xvfb xauth x11-utils xdotool imagemagick
-    googletest nsis
+    xvfb xauth imagemagick
 )
 
 quillow_as_root() {
