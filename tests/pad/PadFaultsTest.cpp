@@ -47,7 +47,7 @@ TEST_F(PadFaults, APadStartedWhileAnotherProgramReadsItsFileNeverEmptiesIt) {
             ASSERT_TRUE(PostClose(window));
         }
         ASSERT_TRUE(m_group.WaitForExit(pid, kWaitMs));
-        ASSERT_EQ(text, Contents(path)) << "after start " << start;
+        ASSERT_EQ(text, FileText(path)) << "after start " << start;
     }
     stop = true;
     reader.join();
@@ -75,7 +75,7 @@ TEST_F(PadFaults, AFileThatIsNoPlainTextIsRefusedAndLeftAlone) {
         ASSERT_TRUE(box);
         ASSERT_TRUE(AnswerMessageBox(box, IDOK));
         ASSERT_TRUE(m_group.WaitForExit(pid, kWaitMs));
-        EXPECT_EQ(c.bytes, Contents(path));
+        EXPECT_EQ(c.bytes, FileText(path));
         EXPECT_FALSE(IniHasSection(c.name));
     }
 }
@@ -108,7 +108,7 @@ TEST_F(PadFaults, APadActsOnTheFileItOpenedWhereverItsCurrentFolderGoes) {
     ASSERT_TRUE(AnswerMessageBox(box, IDYES));
     ASSERT_TRUE(m_group.WaitForExit(pad.pid, kWaitMs));
     EXPECT_FALSE(FileExists(m_home.File("Same.ql")));
-    EXPECT_EQ("the other note", Contents(other));
+    EXPECT_EQ("the other note", FileText(other));
 
     ASSERT_TRUE(PostClose(fresh));
     m_group.WaitForAllExit(kWaitMs);
@@ -122,7 +122,7 @@ TEST_F(PadFaults, ANameTheFileSystemShortensTakesTheNameOfTheFileItOpens) {
     ASSERT_TRUE(pad.window);
     ASSERT_TRUE(TypeText(pad.edit, "typed"));
     ASSERT_TRUE(ClosePad(pad));
-    EXPECT_EQ("typed", Contents(m_home.File("Dots.ql")));
+    EXPECT_EQ("typed", FileText(m_home.File("Dots.ql")));
     EXPECT_TRUE(IniHasKey("Dots.ql", "Row"));
 }
 
@@ -144,7 +144,7 @@ TEST_F(PadFaults, ATextLongerThanAPadCanOpenIsNotSavedAndTheUserIsToldHowMuchMus
         {IDOK});
     ASSERT_TRUE(box);
     ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-    EXPECT_EQ(bytes, Contents(pad.path));
+    EXPECT_EQ(bytes, FileText(pad.path));
     EXPECT_EQ(bytes.size() + 10, WindowText(pad.edit).size());
 }
 

@@ -66,14 +66,14 @@ TEST_F(PadSaveFailure, ASaveTheDiskRefusesKeepsTheOldTextAndTriesAgainLater) {
     EXPECT_EQ(0u, text.find("Unable to save Full disk.ql.")) << text;
     EXPECT_NE(std::string::npos, text.find("Error code = 112.")) << text;
     ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-    EXPECT_EQ("the old text", Contents(path));
+    EXPECT_EQ("the old text", FileText(path));
     EXPECT_EQ("the old text" + typed, WindowText(pad.edit));
 
     // With room again, the next loss of focus saves.
     ASSERT_TRUE(DeleteFileA(filler.c_str()));
     ASSERT_TRUE(Activate(pad.window));
     ASSERT_TRUE(TakeFocusAway());
-    EXPECT_TRUE(WaitUntil([&] { return Contents(path) == "the old text" + typed; }));
+    EXPECT_TRUE(WaitUntil([&] { return FileText(path) == "the old text" + typed; }));
     ASSERT_TRUE(ClosePad(pad));
     DeleteFileA(path.c_str());
 }
@@ -128,7 +128,7 @@ TEST_F(PadSaveFailure, ClosingOrRenamingAPadThatCannotSaveKeepsItsTextUnlessTheU
     ASSERT_TRUE(PostClose(pad.window));
     expectOneBox("\n\nClose it anyway and lose what is not saved?", {IDYES, IDNO}, IDYES);
     ASSERT_TRUE(m_group.WaitForExit(pad.pid, kWaitMs));
-    EXPECT_EQ("the old text", Contents(path));
+    EXPECT_EQ("the old text", FileText(path));
     DeleteFileA(filler.c_str());
     DeleteFileA(path.c_str());
 }

@@ -61,26 +61,14 @@ class PadLauncher : public testing::Test {
 // reads and answers the box.
 struct FailedLaunch {
     bool result = true;
-    std::string text;
-    std::string caption;
-    std::vector<int> buttons;
-    bool icon = true;
+    SeenMessageBox box;
 };
 
 FailedLaunch LaunchExpectingFailure(const char* path) {
     FailedLaunch launch;
-    bool result = true;
-    std::thread launcher([&] { result = LaunchPad(NULL, path); });
-    const HWND box = WaitForMessageBox(GetCurrentProcessId(), 40000);
-    if (box) {
-        launch.text = MessageBoxText(box);
-        launch.caption = MessageBoxCaption(box);
-        launch.buttons = MessageBoxButtons(box);
-        launch.icon = HasIcon(box);
-        AnswerMessageBox(box, IDOK);
-    }
+    std::thread launcher([&] { launch.result = LaunchPad(NULL, path); });
+    launch.box = AnswerNextMessageBox(GetCurrentProcessId(), IDOK, 40000);
     launcher.join();
-    launch.result = result;
     return launch;
 }
 
@@ -144,10 +132,10 @@ TEST_F(PadLauncher, AMissingProgramIsReportedWithItsFolderOrTheDriveRootAndTheEr
             IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, folder + "\\");
         const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
         EXPECT_FALSE(launch.result);
-        EXPECT_EQ(LaunchFailureText(folder, ERROR_FILE_NOT_FOUND), launch.text);
-        EXPECT_EQ("Quillow", launch.caption);
-        EXPECT_EQ(std::vector<int>{IDOK}, launch.buttons);
-        EXPECT_FALSE(launch.icon);
+        EXPECT_EQ(LaunchFailureText(folder, ERROR_FILE_NOT_FOUND), launch.box.text);
+        EXPECT_EQ("Quillow", launch.box.caption);
+        EXPECT_EQ(std::vector<int>{IDOK}, launch.box.buttons);
+        EXPECT_FALSE(launch.box.icon);
     }
 }
 
@@ -158,6 +146,6 @@ TEST_F(PadLauncher, AVeryLongProgramFolderIsShownWholeInTheFailureMessage) {
     EXPECT_FALSE(launch.result);
     const std::string start = LaunchFailureText(folder, 0);
     const std::string expectedStart = start.substr(0, start.rfind("Error code = "));
-    EXPECT_EQ(expectedStart, launch.text.substr(0, expectedStart.size()));
-    EXPECT_EQ(".", launch.text.substr(launch.text.size() - 1));
+    EXPECT_EQ(expectedStart, launch.box.text.substr(0, expectedStart.size()));
+    EXPECT_EQ(".", launch.box.text.substr(launch.box.text.size() - 1));
 }
