@@ -80,6 +80,8 @@ inline bool IsCommandInRange(UINT nID, UINT nFirst, UINT nLast) {
     }
 
 #define ON_EN_KILLFOCUS(id, func) ON_CONTROL(EN_KILLFOCUS, id, func)
+#define ON_EN_MAXTEXT(id, func) ON_CONTROL(EN_MAXTEXT, id, func)
+#define ON_EN_CHANGE(id, func) ON_CONTROL(EN_CHANGE, id, func)
 #define ON_LBN_DBLCLK(id, func) ON_CONTROL(LBN_DBLCLK, id, func)
 #define ON_LBN_SETFOCUS(id, func) ON_CONTROL(LBN_SETFOCUS, id, func)
 

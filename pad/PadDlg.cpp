@@ -23,7 +23,7 @@
 CPadDlg::CPadDlg(CWnd* pParent)
     : CDialog(IDD_PAD, pParent), m_bkColor(DEFAULT_PAD_COLOR),
       m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_bInFailureMessage(FALSE), m_bClosing(FALSE) {}
+      m_bInFailureMessage(FALSE), m_bClosing(FALSE), m_bInsertionCut(FALSE) {}
 
 CPadDlg::~CPadDlg() {}
 
@@ -113,7 +113,9 @@ void CPadDlg::AbandonPad() {
 BOOL CPadDlg::WritePad(CString& strFailure) {
     if (!m_file.IsOpen() || !m_edit.GetModify())
         return TRUE;
-    UpdateData(TRUE);
+    // Read without the exchange's own check of the length in characters: the length that
+    // counts is in bytes, and the message about it is the save's.
+    m_edit.GetWindowText(m_text);
     // Never more than a pad can open again.
     int nExcess = m_text.GetLength() - kMaxPadLength;
     if (nExcess > 0) {
@@ -145,6 +147,26 @@ BOOL CPadDlg::SavePad() {
 void CPadDlg::OnKillFocusEdit() {
     if (!m_bClosing)
         SavePad();
+}
+
+void CPadDlg::OnMaxTextEdit() { m_bInsertionCut = TRUE; }
+
+void CPadDlg::OnChangeEdit() {
+    if (!m_bInsertionCut)
+        return;
+    m_bInsertionCut = FALSE;
+    // The limit can cut a line break in two, leaving a lone CR before the caret that no file
+    // of a pad holds: take it out again.
+    int nStart = 0;
+    int nEnd = 0;
+    m_edit.GetSel(nStart, nEnd);
+    CString strText;
+    m_edit.GetWindowText(strText);
+    if (nEnd > 0 && nEnd <= strText.GetLength() && strText.GetAt(nEnd - 1) == '\r' &&
+        strText.GetAt(nEnd) != '\n') {
+        m_edit.SetSel(nEnd - 1, nEnd);
+        m_edit.ReplaceSel("");
+    }
 }
 
 void CPadDlg::OnOK() { OnCancel(); }
@@ -197,7 +219,7 @@ void CPadDlg::ApplyAlwaysOnTop(BOOL toggle) {
 void CPadDlg::OnNewPad() { LaunchPad(m_hWnd, MakeNewPadPath()); }
 
 void CPadDlg::OnErasePad() {
-    UpdateData(TRUE);
+    m_edit.GetWindowText(m_text);
     if (!m_text.IsEmpty() &&
         MessageBox(PadEraseQuestion(SectionName()), NULL, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;

@@ -36,6 +36,8 @@ class CPadDlg : public CDialog {
     // focus they cause start no save.
     BOOL m_bInFailureMessage;
     BOOL m_bClosing;
+    // Set when the edit's limit cut an insertion short, until the change it made arrives.
+    BOOL m_bInsertionCut;
 
     // Binds the pad to a file (a new one when the path is empty) and shows its text.
     void LoadPad(const char* path);
@@ -52,6 +54,8 @@ class CPadDlg : public CDialog {
     // The system menu's own commands (move, size, close...) are left to the default processing.
     BEGIN_MSG_MAP(CPadDlg)
     ON_EN_KILLFOCUS(IDC_PAD_EDIT, OnKillFocusEdit)
+    ON_EN_MAXTEXT(IDC_PAD_EDIT, OnMaxTextEdit)
+    ON_EN_CHANGE(IDC_PAD_EDIT, OnChangeEdit)
     ON_COMMAND(ID_HELP_INDEX, OnHelpIndex)
     ON_SYSCOMMAND(ID_PAD_NEW, OnNewPad)
     ON_SYSCOMMAND(ID_PAD_ERASE, OnErasePad)
@@ -80,6 +84,8 @@ class CPadDlg : public CDialog {
     void OnCancel() override;
 
     void OnKillFocusEdit();
+    void OnMaxTextEdit();
+    void OnChangeEdit();
     HBRUSH OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor);
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnSize(UINT nType, int cx, int cy);

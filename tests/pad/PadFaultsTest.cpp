@@ -126,14 +126,23 @@ TEST_F(PadFaults, ANameTheFileSystemShortensTakesTheNameOfTheFileItOpens) {
     EXPECT_TRUE(IniHasKey("Dots.ql", "Row"));
 }
 
+// Lines of text up to exactly this many bytes.
+std::string TextOfLength(size_t length) {
+    std::string text;
+    while (text.size() < length)
+        text += "a line of text that a pad wraps quickly\r\n";
+    text.resize(length);
+    return text;
+}
+
 TEST_F(PadFaults, ATextLongerThanAPadCanOpenIsNotSavedAndTheUserIsToldHowMuchMustGo) {
-    const std::string bytes(32760, 'x');
+    const std::string bytes = TextOfLength(32760);
     Pad pad = OpenPadOn("Long.ql", bytes);
     ASSERT_TRUE(pad.window);
     // Text that arrives other than by typing can pass the edit's own limit.
     DWORD_PTR result = 0;
-    ASSERT_TRUE(SendMessageTimeoutA(pad.edit, EM_SETLIMITTEXT, 40000, 0, SMTO_NORMAL, kWaitMs,
-                                    &result));
+    ASSERT_TRUE(
+        SendMessageTimeoutA(pad.edit, EM_SETLIMITTEXT, 40000, 0, SMTO_NORMAL, kWaitMs, &result));
     ASSERT_TRUE(TypeText(pad.edit, "0123456789"));
     ASSERT_TRUE(TakeFocusAway());
     HWND box = ExpectMessageBox(
@@ -146,6 +155,19 @@ TEST_F(PadFaults, ATextLongerThanAPadCanOpenIsNotSavedAndTheUserIsToldHowMuchMus
     ASSERT_TRUE(AnswerMessageBox(box, IDOK));
     EXPECT_EQ(bytes, FileText(pad.path));
     EXPECT_EQ(bytes.size() + 10, WindowText(pad.edit).size());
+}
+
+TEST_F(PadFaults, EnterWithRoomForOneCharacterLeavesNoLoneCarriageReturn) {
+    const std::string bytes = TextOfLength(32767);
+    Pad pad = OpenPadOn("Full.ql", bytes);
+    ASSERT_TRUE(pad.window);
+    ASSERT_TRUE(TypeText(pad.edit, "\n"));
+    ASSERT_TRUE(TakeFocusAway());
+    ASSERT_TRUE(ClosePad(pad));
+    const std::string saved = FileText(pad.path);
+    EXPECT_EQ(bytes, saved.substr(0, bytes.size()));
+    EXPECT_TRUE(saved.size() == bytes.size() || saved.substr(bytes.size()) == "\r\n")
+        << saved.size();
 }
 
 TEST_F(PadFaults, ManyPadsClosingAtOnceAllKeepTheirPlaceAndTheGlobalSettingsStay) {
