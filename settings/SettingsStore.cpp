@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include "framework/CWinApp.h"
+#include "framework/CWnd.h"
 #include "settings/SettingsFile.h"
 
 namespace {
@@ -54,6 +56,34 @@ class CSettingsLock {
     bool m_bOwned;
 };
 
+// A write that fails is told once per process: every later one would fail the same way.
+bool g_bWriteFailureReported = false;
+
+// Called after the lock is let go: a message box waits for the user.
+BOOL ReportFailedWrite(BOOL bWritten, DWORD dwError, const CString& strPath) {
+    if (bWritten || g_bWriteFailureReported)
+        return bWritten;
+    g_bWriteFailureReported = true;
+    CString strMessage = "Quillow cannot save its settings in " + strPath +
+                         ".\n\nError code = " + CString::FromInt(static_cast<int>(dwError)) + ".";
+    ::MessageBoxA(CWnd::GetSafeOwner(NULL), strMessage, AfxGetAppName(),
+                  MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+}
+
+// Runs one write of the file under the lock, and reports its failure.
+template <typename Write> BOOL WriteLocked(Write write) {
+    CString strPath = SettingsFilePath();
+    BOOL bWritten = FALSE;
+    DWORD dwError = ERROR_SUCCESS;
+    {
+        CSettingsLock lock(strPath);
+        bWritten = write(strPath);
+        dwError = ::GetLastError();
+    }
+    return ReportFailedWrite(bWritten, dwError, strPath);
+}
+
 } // namespace
 
 int ReadSettingInt(const char* pszSection, const char* pszKey, int nDefault) {
@@ -85,13 +115,13 @@ BOOL WriteSettingInt(const char* pszSection, const char* pszKey, int nValue) {
 }
 
 BOOL WriteSettingString(const char* pszSection, const char* pszKey, const char* pszValue) {
-    CString strPath = SettingsFilePath();
-    CSettingsLock lock(strPath);
-    return ::WritePrivateProfileStringA(pszSection, pszKey, pszValue, strPath);
+    return WriteLocked([&](const char* pszPath) {
+        return ::WritePrivateProfileStringA(pszSection, pszKey, pszValue, pszPath);
+    });
 }
 
 BOOL DeleteSettingsSection(const char* pszSection) {
-    CString strPath = SettingsFilePath();
-    CSettingsLock lock(strPath);
-    return ::WritePrivateProfileStringA(pszSection, NULL, NULL, strPath);
+    return WriteLocked([&](const char* pszPath) {
+        return ::WritePrivateProfileStringA(pszSection, NULL, NULL, pszPath);
+    });
 }

@@ -14,7 +14,8 @@
 // The value, or nDefault when the key or the file is missing.
 int ReadSettingInt(const char* pszSection, const char* pszKey, int nDefault);
 CString ReadSettingString(const char* pszSection, const char* pszKey, const char* pszDefault);
-// Creates the section and the file when needed.
+// Creates the section and the file when needed. The first write in a process that fails tells
+// the user which file could not be written, and why.
 BOOL WriteSettingInt(const char* pszSection, const char* pszKey, int nValue);
 BOOL WriteSettingString(const char* pszSection, const char* pszKey, const char* pszValue);
 // Removes the section with all its keys; a missing section leaves the file as it was.

@@ -189,3 +189,30 @@ TEST_F(PadFaults, ManyPadsClosingAtOnceAllKeepTheirPlaceAndTheGlobalSettingsStay
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PadFaults, ASettingsFileThatCannotBeWrittenIsReportedOnceWithItsPathAndTheError) {
+    const std::string ini = IniPath();
+    IniReset();
+    // A folder where the file should be: every write to it fails.
+    ASSERT_TRUE(CreateDirectoryA(ini.c_str(), NULL));
+    const std::string path = m_home.File("Unsaved.ql");
+    ASSERT_TRUE(WriteFileBytes(path, "text"));
+    const DWORD pid = m_group.Start(path);
+    HWND box = WaitForMessageBox(pid);
+    ASSERT_TRUE(box);
+    const std::string text = MessageBoxText(box);
+    EXPECT_EQ(0u, text.find("Quillow cannot save its settings in " + ini + ".")) << text;
+    EXPECT_NE(std::string::npos, text.find("Error code = ")) << text;
+    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    HWND window = WaitForTopWindow(pid, "#32770", "Unsaved.ql");
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(PostSysCommand(window, ID_PAD_ALWAYS_ON_TOP));
+    ASSERT_TRUE(PostClose(window));
+    EXPECT_FALSE(WaitForMessageBox(pid, 1000));
+    EXPECT_TRUE(m_group.WaitForExit(pid, kWaitMs));
+    RemoveDirectoryA(ini.c_str());
+}
+
+} // namespace
