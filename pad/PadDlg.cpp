@@ -21,6 +21,11 @@
 #include "settings/SettingsKeys.h"
 #include "settings/WindowPlacement.h"
 
+namespace {
+// A font that Windows links to fonts for other scripts.
+const wchar_t kTextFontName[] = L"Tahoma";
+} // namespace
+
 CPadDlg::CPadDlg(CWnd* pParent)
     : CDialog(IDD_PAD, pParent), m_bkColor(DEFAULT_PAD_COLOR),
       m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
@@ -30,11 +35,6 @@ CPadDlg::CPadDlg(CWnd* pParent)
 }
 
 CPadDlg::~CPadDlg() {}
-
-namespace {
-// A font that Windows links to fonts for other scripts.
-const wchar_t kTextFontName[] = L"Tahoma";
-} // namespace
 
 void CPadDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PAD_EDIT, m_edit);
