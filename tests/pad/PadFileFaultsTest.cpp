@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/CFile.h"
@@ -111,6 +113,34 @@ bool RecoveryFileLeft(const std::string& path) {
 
 class PadFileFaults : public testing::Test {
   protected:
+    // Runs action on the pad file, opened on a file system that fails, or stops, at its N-th
+    // call, for each fault and N from 1 until a run no longer reaches that call; check then
+    // gets what the action returned and what a pad opening the file would show.
+    void AtEveryStep(const std::function<void()>& setUp, const std::function<BOOL(CFile&)>& action,
+                     const std::function<void(BOOL, const std::string&)>& check) {
+        for (CFaultyFileSystem::Fault fault :
+             {CFaultyFileSystem::failOne, CFaultyFileSystem::crash}) {
+            for (int nAt = 1;; ++nAt) {
+                SCOPED_TRACE((fault ? "crash at " : "fail at ") + std::to_string(nAt));
+                setUp();
+                BOOL bDone = FALSE;
+                int nCalls = 0;
+                {
+                    CFaultyFileSystem fileSystem;
+                    CFile file(fileSystem);
+                    ASSERT_EQ(padLockExisting, LockPadFile(file, m_path.c_str()));
+                    fileSystem.Arm(nAt, fault);
+                    bDone = action(file);
+                    nCalls = fileSystem.Calls();
+                }
+                check(bDone, TextAPadWouldShow(m_path));
+                EXPECT_FALSE(RecoveryFileLeft(m_path));
+                if (nCalls < nAt)
+                    break;
+            }
+        }
+    }
+
     TempFolder m_folder;
     std::string m_path = m_folder.File("Faults.ql");
 };
@@ -118,68 +148,32 @@ class PadFileFaults : public testing::Test {
 TEST_F(PadFileFaults, ASaveStoppedOrFailingAtAnyStepLeavesTheOldOrTheNewText) {
     const std::string shortText = "the old text\r\nof two lines";
     const std::string longText = shortText + "\r\nand a third, longer than the rest put together";
-    const struct {
-        const char* name;
-        std::string before;
-        std::string after;
-    } saves[] = {{"longer", shortText, longText}, {"shorter", longText, shortText}};
-    for (const auto& save : saves) {
-        for (CFaultyFileSystem::Fault fault : {CFaultyFileSystem::failOne, CFaultyFileSystem::crash}) {
-            // Until a run gets through without reaching the faulty step.
-            for (int nAt = 1;; ++nAt) {
-                SCOPED_TRACE(std::string(save.name) + (fault ? " crash" : " fail") + " at " +
-                             std::to_string(nAt));
-                ASSERT_TRUE(WriteFileBytes(m_path, save.before));
-                BOOL bSaved = FALSE;
-                int nCalls = 0;
-                {
-                    CFaultyFileSystem fileSystem;
-                    CFile file(fileSystem);
-                    ASSERT_EQ(padLockExisting, LockPadFile(file, m_path.c_str()));
-                    fileSystem.Arm(nAt, fault);
-                    bSaved = SavePadFile(file, m_path.c_str(), save.before.c_str(),
-                                         CString(save.after.c_str()));
-                    nCalls = fileSystem.Calls();
-                }
-                const std::string shown = TextAPadWouldShow(m_path);
-                if (bSaved)
-                    EXPECT_EQ(save.after, shown);
-                else
-                    EXPECT_TRUE(shown == save.before || shown == save.after) << shown;
-                EXPECT_FALSE(RecoveryFileLeft(m_path));
-                if (nCalls < nAt) {
-                    EXPECT_TRUE(bSaved);
-                    break;
-                }
-            }
-        }
+    for (const auto& save :
+         {std::make_pair(shortText, longText), std::make_pair(longText, shortText)}) {
+        AtEveryStep([&] { ASSERT_TRUE(WriteFileBytes(m_path, save.first)); },
+                    [&](CFile& file) {
+                        return SavePadFile(file, m_path.c_str(), save.first.c_str(),
+                                           save.second.c_str());
+                    },
+                    [&](BOOL bSaved, const std::string& shown) {
+                        if (bSaved)
+                            EXPECT_EQ(save.second, shown);
+                        else
+                            EXPECT_TRUE(shown == save.first || shown == save.second) << shown;
+                    });
     }
 }
 
 TEST_F(PadFileFaults, ALoadAfterACrashFinishesTheSaveWhereverItStopsItself) {
     const std::string oldText = "old text, whole";
     const std::string newText = "new text that the crash cut short, and longer";
-    const std::string torn = newText.substr(0, 20) + oldText.substr(5);
-    for (CFaultyFileSystem::Fault fault : {CFaultyFileSystem::failOne, CFaultyFileSystem::crash}) {
-        for (int nAt = 1;; ++nAt) {
-            SCOPED_TRACE((fault ? "crash at " : "fail at ") + std::to_string(nAt));
-            ASSERT_TRUE(WriteFileBytes(m_path, torn));
+    AtEveryStep(
+        [&] {
+            ASSERT_TRUE(WriteFileBytes(m_path, newText.substr(0, 20) + oldText.substr(5)));
             ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), m_path.c_str(), newText.c_str()));
-            int nCalls = 0;
-            {
-                CFaultyFileSystem fileSystem;
-                CFile file(fileSystem);
-                ASSERT_EQ(padLockExisting, LockPadFile(file, m_path.c_str()));
-                fileSystem.Arm(nAt, fault);
-                RecoverPadFile(file, m_path.c_str());
-                nCalls = fileSystem.Calls();
-            }
-            EXPECT_EQ(newText, TextAPadWouldShow(m_path));
-            EXPECT_FALSE(RecoveryFileLeft(m_path));
-            if (nCalls < nAt)
-                break;
-        }
-    }
+        },
+        [&](CFile& file) { return RecoverPadFile(file, m_path.c_str()); },
+        [&](BOOL, const std::string& shown) { EXPECT_EQ(newText, shown); });
 }
 
 TEST_F(PadFileFaults, AnIncompleteRecoveryFileIsDroppedAndThePadKeepsItsText) {
@@ -188,8 +182,8 @@ TEST_F(PadFileFaults, AnIncompleteRecoveryFileIsDroppedAndThePadKeepsItsText) {
     std::string recovery;
     ASSERT_TRUE(ReadFileBytes(std::string(RecoveryFilePath(m_path.c_str())), recovery));
     for (size_t cut : {size_t(3), recovery.size() - 1}) {
-        ASSERT_TRUE(WriteFileBytes(RecoveryFilePath(m_path.c_str()).GetString(),
-                                   recovery.substr(0, cut)));
+        ASSERT_TRUE(
+            WriteFileBytes(RecoveryFilePath(m_path.c_str()).GetString(), recovery.substr(0, cut)));
         EXPECT_EQ("untouched", TextAPadWouldShow(m_path));
         EXPECT_FALSE(RecoveryFileLeft(m_path));
     }
