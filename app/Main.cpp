@@ -1,4 +1,16 @@
-#include "app/QuillowApp.h"
+// The process entry: hand the command line to the application object and run it.
+#include <windows.h>
 
-// The one application object of the process; its title comes from the string table.
+#include "app/QuillowApp.h"
+#include "framework/CommandLine.h"
+
+namespace {
+// The one application object of the process.
 CQuillowApp theApp;
+} // namespace
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
+    theApp.InitApplication(hInstance, SkipProgramName(GetCommandLineA()));
+    theApp.InitInstance();
+    return theApp.ExitInstance();
+}

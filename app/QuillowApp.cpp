@@ -4,6 +4,7 @@
 
 #include "contents/ContentsDlg.h"
 #include "pad/PadDlg.h"
+#include "res/resource.h"
 
 namespace {
 const char kTraySwitch[] = "/tray";
@@ -11,7 +12,8 @@ const char kTraySwitch[] = "/tray";
 
 bool IsTrayCommandLine(const char* pszCmdLine) { return _stricmp(pszCmdLine, kTraySwitch) == 0; }
 
-CQuillowApp::CQuillowApp() {}
+// The title, and so every message box's caption, is the string table's.
+CQuillowApp::CQuillowApp() : CWinApp(IDS_APP_TITLE) {}
 
 BOOL CQuillowApp::InitInstance() {
     // Each process runs exactly one dialog and ends with it.

@@ -3,7 +3,7 @@
 #include "framework/CWinApp.h"
 
 class CQuillowApp : public CWinApp {
-public:
+  public:
     CQuillowApp();
     BOOL InitInstance() override;
 };

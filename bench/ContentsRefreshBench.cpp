@@ -15,7 +15,9 @@
 #include "contents/ContentsDlg.h"
 #include "contents/TrayIcon.h"
 #include "framework/CWinApp.h"
+#include "res/resource.h"
 #include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 
@@ -115,18 +117,17 @@ class CBenchContentsDlg : public CContentsDlg {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
-    CWinApp app;
+    CWinApp app(IDS_APP_TITLE);
     app.InitApplication(GetModuleHandleA(NULL), "");
-    // Settings of the benchmark's own, so that no real QUILLOW.INI is touched.
-    app.SetProfileName("QUILLOWBENCH.INI");
-    app.WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_NEXT_UPDATE_REMINDER, 13);
-    app.WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_SHOW_ON_STARTUP, 1);
+    // The benchmarks run in a Wine prefix of their own, so these settings touch no user's.
+    WriteSettingInt(QUILLOW_GLOBAL_SECTION, KEY_NEXT_UPDATE_REMINDER, 13);
+    WriteSettingInt(QUILLOW_GLOBAL_SECTION, KEY_SHOW_ON_STARTUP, 1);
 
     printf("Median of %d runs, milliseconds (microseconds per pad)\n", runs);
     printf("%6s  %18s  %18s  %18s\n", "pads", "floor", "RefreshList", "tray menu build");
     for (int count : kPadCounts) {
         const std::string folder = MakePadFolder(count);
-        app.WriteProfileString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, folder.c_str());
+        WriteSettingString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, folder.c_str());
         const double floorMs = MedianMs(runs, [&] { ListAndOpen(folder); });
         double refreshMs = 0;
         double menuMs = 0;

@@ -9,32 +9,14 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${QUILLOW_BUILD_DIR:-$root/build}"
 target="$1"
 shift
+source "$root/scripts/wine-env.sh"
 
-source "$root/scripts/wine-arch.sh"
-quillow_choose_arch
-quillow_wine_env "$build"
+[ -n "${QUILLOW_PRIVATE_DISPLAY:-}" ] || QUILLOW_BUILD_DIR="$build" "$root/scripts/setup.sh" "$target"
+quillow_private_display 1280x1024 "$root/bench/run_in_wine.sh" "$target" "$@"
 
-if [ -z "${QUILLOW_BENCH_DISPLAY_READY:-}" ]; then
-    if [ ! -f "$build/build.ninja" ]; then
-        cmake -S "$root" -B "$build" -G Ninja \
-            -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$QUILLOW_WIN_ARCH.cmake"
-    fi
-    cmake --build "$build" --target "$target"
-    export QUILLOW_BENCH_DISPLAY_READY=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$root/bench/run_in_wine.sh" "$target" "$@"
-fi
-
-export WINEPREFIX="${QUILLOW_BENCH_PREFIX:-$build/bench-wineprefix}"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
-# A new prefix is made by a first boot, whose server must end before a persistent one starts.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wine wineboot -i </dev/null >/dev/null 2>&1
-    wineserver -w
-fi
-bash "$root/scripts/wine-fonts.sh" "$WINEPREFIX"
-wineserver -p </dev/null >/dev/null 2>&1
-wine wineboot </dev/null >/dev/null 2>&1
+quillow_wine "$build"
+trap quillow_stop_server EXIT
+quillow_prefix "${QUILLOW_BENCH_PREFIX:-$build/bench-wineprefix}"
+quillow_start_server
 cd "$build/bin"
 wine "$@" </dev/null

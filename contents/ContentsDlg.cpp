@@ -7,14 +7,17 @@
 #include "contents/UpdateReminder.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/RenameDlg.h"
-#include "framework/CFile.h"
 #include "framework/CFileFind.h"
 #include "framework/CTime.h"
-#include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
+#include "framework/Module.h"
+#include "settings/PadFileLock.h"
 #include "settings/PadFiles.h"
 #include "settings/PadLauncher.h"
+#include "settings/PadRecovery.h"
+#include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
 
 namespace {
@@ -22,13 +25,6 @@ const char kPadPattern[] = "*.ql";
 // The window's outer size on every showing.
 const int kContentsWidth = 395;
 const int kContentsHeight = 175;
-
-// A running pad holds its file with write sharing denied, so this open fails while it runs;
-// it fails as well for anything that cannot be opened at all.
-BOOL IsFileInUse(const char* pszName) {
-    CFile file;
-    return !file.Open(pszName, CFile::modeRead | CFile::shareDenyWrite);
-}
 } // namespace
 
 CContentsDlg::CContentsDlg(CWnd* pParent)
@@ -60,8 +56,12 @@ void CContentsDlg::RefreshList() {
         CFileFind finder;
         UINT nMenuID = ID_TRAY_FIRST_PAD;
         for (BOOL bFound = finder.FindFile(kPadPattern); bFound; bFound = finder.FindNextFile()) {
-            CString strEntry = finder.GetFileName();
-            if (IsFileInUse(strEntry))
+            // A name the code page cannot hold is left out: a command on it would act on
+            // another file, the one its look-alike name names.
+            CString strEntry;
+            if (!finder.GetFileName(strEntry))
+                continue;
+            if (IsPadFileHeld(strEntry))
                 strEntry += kInUseMark;
             m_lstPads.AddString(strEntry);
             if (m_bFillMenu)
@@ -96,7 +96,7 @@ BOOL CContentsDlg::GetSelectedName() {
     return TRUE;
 }
 
-BOOL CContentsDlg::IsPadInUse() { return IsFileInUse(m_strSelected); }
+BOOL CContentsDlg::IsPadInUse() { return IsPadFileHeld(m_strSelected); }
 
 void CContentsDlg::OnSetfocusList() { RefreshList(); }
 
@@ -147,6 +147,7 @@ void CContentsDlg::OnErase() {
         MessageBox(UnableToEraseMessage(m_strSelected));
         return;
     }
+    RemoveRecoveryFile(AfxGetFileSystem(), m_strSelected);
     DeletePadSection(m_strSelected);
     RefreshList();
 }
@@ -194,50 +195,20 @@ void CContentsDlg::ShowTrayMenu() {
     PostMessage(WM_NULL);
 }
 
-LRESULT CContentsDlg::DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    if (uMsg == WM_TRAY_NOTIFY) {
-        if (lParam == WM_LBUTTONUP)
-            OnNew();
-        else if (lParam == WM_RBUTTONUP)
-            ShowTrayMenu();
-        return 0;
-    }
-    // A restarted shell has lost the icon; without it a hidden window could not come back.
-    if (m_nTaskbarCreatedMsg != 0 && uMsg == m_nTaskbarCreatedMsg)
-        AddTrayIcon(m_hWnd, IDR_MAINFRAME, m_hIcon, kContentsTitle);
-    // Only menu commands: a control's notification names the control in lParam, and other
-    // messages' wParam is no command at all.
-    if (uMsg == WM_COMMAND && HIWORD(wParam) == 0 && lParam == 0 && OnTrayCommand(LOWORD(wParam)))
-        return 0;
-    return CDialog::DefWindowProc(uMsg, wParam, lParam);
-}
-
-BOOL CContentsDlg::OnTrayCommand(UINT nID) {
-    switch (nID) {
-    case ID_TRAY_NEW:
+LRESULT CContentsDlg::OnTrayNotify(WPARAM, LPARAM lParam) {
+    if (lParam == WM_LBUTTONUP)
         OnNew();
-        return TRUE;
-    case ID_TRAY_FEEDBACK:
-        OpenFeedbackMail(m_hWnd);
-        return TRUE;
-    case ID_TRAY_HOME_PAGE:
-        OpenHomePage(m_hWnd);
-        return TRUE;
-    case ID_TRAY_ABOUT:
-        OnAbout();
-        return TRUE;
-    case ID_TRAY_EXIT:
-        OnExit();
-        return TRUE;
-    case ID_TRAY_CONTENTS:
-        OnShowContents();
-        return TRUE;
-    default:
-        return nID > 0 && OpenTrayMenuPad(nID);
-    }
+    else if (lParam == WM_RBUTTONUP)
+        ShowTrayMenu();
+    return 0;
 }
 
-BOOL CContentsDlg::OpenTrayMenuPad(UINT nID) {
+LRESULT CContentsDlg::OnTaskbarCreated(WPARAM, LPARAM) {
+    AddTrayIcon(m_hWnd, IDR_MAINFRAME, m_hIcon, kContentsTitle);
+    return 0;
+}
+
+BOOL CContentsDlg::OnTrayPad(UINT nID) {
     // The item keeps the text it was listed with, mark included, until the next right click.
     CString strText;
     if (m_menuTray.GetMenuString(nID, strText, MF_BYCOMMAND) == 0)
@@ -247,6 +218,10 @@ BOOL CContentsDlg::OpenTrayMenuPad(UINT nID) {
     OnOpen();
     return TRUE;
 }
+
+void CContentsDlg::OnHomePage() { OpenHomePage(m_hWnd); }
+
+void CContentsDlg::OnFeedback() { OpenFeedbackMail(m_hWnd); }
 
 void CContentsDlg::OnShowContents() {
     RefreshList();
@@ -270,7 +245,7 @@ BOOL CContentsDlg::OnInitDialog() {
     // The window has no maximise box; its system menu should not offer it either.
     CMenuHandle menuSystem(GetSystemMenu(FALSE));
     menuSystem.RemoveMenu(SC_MAXIMIZE, MF_BYCOMMAND);
-    m_bAutoStartup = AfxGetApp()->GetProfileInt(QUILLOW_GLOBAL_SECTION, KEY_SHOW_ON_STARTUP, 1);
+    m_bAutoStartup = ReadShowOnStartup(QUILLOW_GLOBAL_SECTION, 1);
     m_bFirstShow = TRUE;
     AddTrayIcon(m_hWnd, IDR_MAINFRAME, m_hIcon, kContentsTitle);
     UpdateData(FALSE);
@@ -308,26 +283,24 @@ void CContentsDlg::RunStartupTasks() {
 }
 
 void CContentsDlg::ShowUpdateReminder(int nMonth) {
-    CWinApp* pApp = AfxGetApp();
-    int nDue = pApp->GetProfileInt(QUILLOW_GLOBAL_SECTION, KEY_NEXT_UPDATE_REMINDER, 0);
+    int nDue = ReadSettingInt(QUILLOW_GLOBAL_SECTION, KEY_NEXT_UPDATE_REMINDER, 0);
     if (IsReminderDue(nDue, nMonth)) {
         CDialog reminder(IDD_UPDATE_REMINDER);
         if (reminder.DoModal() == IDOK)
             OpenHomePage(m_hWnd);
     }
     if (IsReminderScheduleDue(nDue, nMonth))
-        pApp->WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_NEXT_UPDATE_REMINDER,
-                              NextReminderMonth(nMonth));
+        WriteSettingInt(QUILLOW_GLOBAL_SECTION, KEY_NEXT_UPDATE_REMINDER,
+                        NextReminderMonth(nMonth));
 }
 
 void CContentsDlg::LaunchStartupPads() {
     // An entry's text, mark included, names its section: a pad that is already open names a
     // section ending in "*", which no pad has, so it is not started twice.
-    CWinApp* pApp = AfxGetApp();
     CString strEntry;
     for (int i = 0; i < m_lstPads.GetCount(); ++i) {
         m_lstPads.GetText(i, strEntry);
-        if (pApp->GetProfileInt(strEntry, KEY_SHOW_ON_STARTUP, 0) != 0)
+        if (ReadShowOnStartup(strEntry, 0) != 0)
             LaunchPad(m_hWnd, strEntry);
     }
 }
@@ -340,5 +313,5 @@ void CContentsDlg::OnCancel() { OnClose(); }
 
 void CContentsDlg::OnAutoStartup() {
     UpdateData(TRUE);
-    AfxGetApp()->WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_SHOW_ON_STARTUP, m_bAutoStartup);
+    WriteShowOnStartup(QUILLOW_GLOBAL_SECTION, m_bAutoStartup);
 }

@@ -44,13 +44,19 @@ class CContentsDlg : public CDialog {
     ON_BUTTON_CLICKED(IDC_CONTENTS_AUTO_STARTUP, OnAutoStartup)
     ON_BUTTON_CLICKED(IDC_CONTENTS_HELP, OnHelpIndex)
     ON_COMMAND(ID_HELP_INDEX, OnHelpIndex)
+    ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+    ON_REGISTERED_MESSAGE(m_nTaskbarCreatedMsg, OnTaskbarCreated)
+    ON_MENU_COMMAND(ID_TRAY_NEW, OnNew)
+    ON_MENU_COMMAND(ID_TRAY_CONTENTS, OnShowContents)
+    ON_MENU_COMMAND(ID_TRAY_HOME_PAGE, OnHomePage)
+    ON_MENU_COMMAND(ID_TRAY_FEEDBACK, OnFeedback)
+    ON_MENU_COMMAND(ID_TRAY_ABOUT, OnAbout)
+    ON_MENU_COMMAND(ID_TRAY_EXIT, OnExit)
+    ON_MENU_COMMAND_RANGE(ID_TRAY_FIRST_PAD, ID_TRAY_LAST_PAD, OnTrayPad)
     END_MSG_MAP(CDialog)
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    // The tray icon's notifications, the tray menu's commands and the shell's
-    // "TaskbarCreated" broadcast arrive here, as no map entry handles them.
-    LRESULT DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
     // Enter and Escape hide the window like its close box: only Exit ends the process.
     void OnOK() override;
@@ -82,10 +88,15 @@ class CContentsDlg : public CDialog {
     CMenu m_menuTray;
 
   private:
-    // Runs a tray menu command; FALSE when nID is neither a fixed item nor a pad item.
-    BOOL OnTrayCommand(UINT nID);
-    BOOL OpenTrayMenuPad(UINT nID);
+    // A mouse event over the tray icon, in lParam.
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    // A restarted shell has lost the icon; without it a hidden window could not come back.
+    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
+    // Opens the pad of a tray menu item; FALSE when there is no such item or list entry.
+    BOOL OnTrayPad(UINT nID);
     void OnShowContents();
+    void OnHomePage();
+    void OnFeedback();
     void OnExit();
     void ShowUpdateReminder(int nMonth);
     void LaunchStartupPads();

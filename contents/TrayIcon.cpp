@@ -19,10 +19,7 @@ BOOL AddTrayIcon(HWND hWnd, UINT nID, HICON hIcon, const char* pszTip) {
     data.hIcon = hIcon;
     if (pszTip)
         lstrcpynA(data.szTip, pszTip, kTipLength);
-    BOOL bAdded = AfxShellNotifyIcon(NIM_ADD, &data);
-    if (hIcon)
-        DestroyIcon(hIcon);
-    return bAdded;
+    return AfxShellNotifyIcon(NIM_ADD, &data);
 }
 
 BOOL RemoveTrayIcon(HWND hWnd, UINT nID) {

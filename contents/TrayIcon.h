@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-// Adds the icon with its tip (cut to 63 characters; none when pszTip is NULL), then releases
-// hIcon: pass a shared resource icon, which stays valid for the caller.
+// Adds the icon with its tip (cut to 63 characters; none when pszTip is NULL). The notification
+// area keeps its own copy of the image; hIcon stays the caller's.
 BOOL AddTrayIcon(HWND hWnd, UINT nID, HICON hIcon, const char* pszTip);
 BOOL RemoveTrayIcon(HWND hWnd, UINT nID);

@@ -3,9 +3,9 @@
 #include <commdlg.h>
 
 #include "framework/CColorDialog.h"
-#include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include "res/Links.h"
+#include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
 
 namespace {
@@ -52,16 +52,13 @@ void COptionsDlg::OnFont() { MessageBox(kFontNotAvailable, NULL, MB_OK); }
 
 void COptionsDlg::OnOK() {
     UpdateData(TRUE);
-    CWinApp* pApp = AfxGetApp();
     if (m_bBkColorDefault)
-        pApp->WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_BKCOLOR, static_cast<int>(m_crBkColor));
+        WriteBkColor(QUILLOW_GLOBAL_SECTION, m_crBkColor);
     if (m_bSizeDefault) {
         // The size of the pad that owns the dialog, frame included.
         RECT rect;
-        if (::GetWindowRect(GetParent(), &rect)) {
-            pApp->WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_WIDTH, rect.right - rect.left);
-            pApp->WriteProfileInt(QUILLOW_GLOBAL_SECTION, KEY_HEIGHT, rect.bottom - rect.top);
-        }
+        if (::GetWindowRect(GetParent(), &rect))
+            WriteSize(QUILLOW_GLOBAL_SECTION, rect.right - rect.left, rect.bottom - rect.top);
     }
     EndDialog(IDOK);
 }

@@ -5,7 +5,7 @@
 
 #include "framework/CButton.h"
 #include "framework/CDialog.h"
-#include "framework/CFont.h"
+#include "framework/CGdiObject.h"
 #include "res/resource.h"
 
 class COptionsDlg : public CDialog {

@@ -2,12 +2,12 @@
 
 #include <mbstring.h>
 
-#include "framework/CFile.h"
-#include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
+#include "settings/PadFileLock.h"
 #include "settings/PadFiles.h"
-#include "settings/SettingsKeys.h"
+#include "settings/PadRecovery.h"
+#include "settings/PadSettings.h"
 
 namespace {
 
@@ -17,11 +17,16 @@ const char kRenameFailedStart[] = "Unable to rename ";
 const char kRenameFailedMiddle[] = " to ";
 const char kRenameFailedEnd[] = ".";
 
-// A file that can be opened for reading beside any other opener exists, even while its
-// own pad holds it.
-bool PadFileExists(const char* pszPath) {
-    CFile file;
-    return file.Open(pszPath, CFile::modeRead | CFile::shareDenyNone);
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, in any case.
+bool IsDeviceName(const CString& strName) {
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
+    for (const char* pszDevice : kDevices)
+        if (strName.CompareNoCase(pszDevice) == 0)
+            return true;
+    CString strStem = strName.Left(3);
+    char chDigit = strName.GetLength() == 4 ? strName.GetAt(3) : '\0';
+    return (strStem.CompareNoCase("COM") == 0 || strStem.CompareNoCase("LPT") == 0) &&
+           chDigit >= '1' && chDigit <= '9';
 }
 
 } // namespace
@@ -55,6 +60,13 @@ void CRenameDlg::OnOK() {
     m_strOldName = m_strFolder + m_strOldName + kPadExtension;
     m_strName = m_strFolder + m_strName + kPadExtension;
 
+    // A device's name opens the device, whatever the extension: refused like any name the
+    // file system does not allow.
+    if (IsDeviceName(SplitPath(m_strName).strName)) {
+        ShowRenameFailure();
+        return;
+    }
+
     bool bReplace = false;
     if (PadFileExists(m_strName)) {
         if (MessageBox(PadSectionName(m_strName) + kOverwriteQuestion, NULL,
@@ -66,15 +78,20 @@ void CRenameDlg::OnOK() {
     }
 
     if (!RenamePadFile(bReplace)) {
-        MessageBox(kRenameFailedStart + PadSectionName(m_strOldName) + kRenameFailedMiddle +
-                       PadSectionName(m_strName) + kRenameFailedEnd,
-                   NULL, MB_OK);
-        EndDialog(IDOK);
+        ShowRenameFailure();
         return;
     }
 
-    MoveSettings();
+    MoveRecoveryFile(m_strOldName, m_strName);
+    MovePadSettings(PadSectionName(m_strOldName), PadSectionName(m_strName));
     m_bRenamed = TRUE;
+    EndDialog(IDOK);
+}
+
+void CRenameDlg::ShowRenameFailure() {
+    MessageBox(kRenameFailedStart + PadSectionName(m_strOldName) + kRenameFailedMiddle +
+                   PadSectionName(m_strName) + kRenameFailedEnd,
+               NULL, MB_OK);
     EndDialog(IDOK);
 }
 
@@ -84,30 +101,4 @@ bool CRenameDlg::RenamePadFile(bool bReplace) {
     // a target that a running pad holds, since pads never share delete access.
     DWORD dwFlags = bReplace ? MOVEFILE_REPLACE_EXISTING : 0;
     return ::MoveFileExA(m_strOldName, m_strName, dwFlags) != FALSE;
-}
-
-void CRenameDlg::MoveSettings() {
-    CWinApp* pApp = AfxGetApp();
-    CString strOldSection = PadSectionName(m_strOldName);
-    CString strNewSection = PadSectionName(m_strName);
-
-    int nRow = pApp->GetProfileInt(strOldSection, KEY_ROW, 0);
-    int nColumn = pApp->GetProfileInt(strOldSection, KEY_COLUMN, 0);
-    int nWidth = pApp->GetProfileInt(strOldSection, KEY_WIDTH, 0);
-    int nHeight = pApp->GetProfileInt(strOldSection, KEY_HEIGHT, 0);
-    int nShowOnStartup = pApp->GetProfileInt(strOldSection, KEY_SHOW_ON_STARTUP, 1);
-    int nAlwaysOnTop = pApp->GetProfileInt(strOldSection, KEY_ALWAYS_ON_TOP, 0);
-    int nBkColor = pApp->GetProfileInt(strOldSection, KEY_BKCOLOR, COLOR_NOT_SET);
-
-    pApp->WriteProfileInt(strNewSection, KEY_ROW, nRow);
-    pApp->WriteProfileInt(strNewSection, KEY_COLUMN, nColumn);
-    pApp->WriteProfileInt(strNewSection, KEY_WIDTH, nWidth);
-    pApp->WriteProfileInt(strNewSection, KEY_HEIGHT, nHeight);
-    pApp->WriteProfileInt(strNewSection, KEY_SHOW_ON_STARTUP, nShowOnStartup);
-    pApp->WriteProfileInt(strNewSection, KEY_ALWAYS_ON_TOP, nAlwaysOnTop);
-    // A colour that was never set stays unset, so the pad keeps following the default.
-    if (nBkColor >= 0)
-        pApp->WriteProfileInt(strNewSection, KEY_BKCOLOR, nBkColor);
-
-    DeletePadSection(strOldSection);
 }

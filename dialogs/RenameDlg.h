@@ -29,5 +29,6 @@ class CRenameDlg : public CDialog {
     // Gives the old file the new name; a target the user agreed to overwrite is replaced in
     // the same step, so a failure leaves both files as they were.
     bool RenamePadFile(bool bReplace);
-    void MoveSettings();
+    // Names both pads in the failure message and ends the dialog.
+    void ShowRenameFailure();
 };

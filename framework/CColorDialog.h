@@ -6,7 +6,7 @@
 class CWnd;
 
 class CColorDialog {
-public:
+  public:
     explicit CColorDialog(COLORREF clrInit = 0, DWORD dwFlags = 0, CWnd* pParentWnd = NULL);
 
     // IDOK when the user accepted a colour, IDCANCEL otherwise.
@@ -15,7 +15,7 @@ public:
 
     CHOOSECOLORA m_cc;
 
-private:
+  private:
     CWnd* m_pParentWnd;
     COLORREF m_crCustom[16];
 };

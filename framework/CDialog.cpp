@@ -1,6 +1,7 @@
 #include "framework/CDialog.h"
 
 #include "framework/CWinApp.h"
+#include "framework/Module.h"
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd), m_hWndOwner(NULL),
@@ -20,7 +21,8 @@ INT_PTR CDialog::DoModal() {
         // A system-modal dialog stays above every other window; not every platform's dialog
         // manager does that for the template's style alone.
         if (::GetWindowLongA(hWnd, GWL_STYLE) & DS_SYSMODAL)
-            ::SetWindowPos(hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            ::SetWindowPos(hWnd, HWND_TOPMOST, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         // The only showing the loop does: a template without WS_VISIBLE appears once here.
         if (!m_bModalEnded && m_hWnd && !::IsWindowVisible(m_hWnd))
             ::ShowWindow(m_hWnd, SW_SHOWNORMAL);

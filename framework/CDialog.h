@@ -9,7 +9,7 @@
 #include "framework/CWnd.h"
 
 class CDialog : public CWnd {
-public:
+  public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = NULL);
 
     // Creates the dialog, disables its owner, runs until EndDialog or the window's
@@ -22,18 +22,18 @@ public:
     virtual void OnCancel();
 
     BEGIN_MSG_MAP(CDialog)
-        ON_MESSAGE(WM_INITDIALOG, OnInitDialogMessage)
-        ON_COMMAND(IDOK, OnOK)
-        ON_COMMAND(IDCANCEL, OnCancel)
+    ON_MESSAGE(WM_INITDIALOG, OnInitDialogMessage)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
     END_MSG_MAP(CWnd)
 
-protected:
+  protected:
     HBRUSH OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor);
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
 
-private:
+  private:
     LRESULT OnInitDialogMessage(WPARAM, LPARAM) { return OnInitDialog(); }
     void RunModalLoop();
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);

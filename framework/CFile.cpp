@@ -2,7 +2,7 @@
 
 const HANDLE CFile::hFileNull = INVALID_HANDLE_VALUE;
 
-CFile::CFile() : m_hFile(hFileNull) {}
+CFile::CFile(CFileSystem& fileSystem) : m_hFile(hFileNull), m_fileSystem(fileSystem) {}
 
 CFile::~CFile() { Close(); }
 
@@ -36,47 +36,42 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags) {
         dwShare = 0;
         break;
     }
-    DWORD dwCreate = (nOpenFlags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
+    DWORD dwCreate = OPEN_EXISTING;
+    if (nOpenFlags & modeCreate)
+        dwCreate = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
 
-    m_hFile = ::CreateFileA(pszFileName, dwAccess, dwShare, NULL, dwCreate, FILE_ATTRIBUTE_NORMAL,
-                            NULL);
+    m_hFile = m_fileSystem.Open(pszFileName, dwAccess, dwShare, dwCreate);
     return m_hFile != hFileNull;
 }
 
 void CFile::Close() {
     if (m_hFile != hFileNull) {
-        ::CloseHandle(m_hFile);
+        m_fileSystem.Close(m_hFile);
         m_hFile = hFileNull;
     }
 }
 
 LONGLONG CFile::GetLength() const {
-    LARGE_INTEGER size;
-    if (!::GetFileSizeEx(m_hFile, &size))
-        return -1;
-    return size.QuadPart;
+    LONGLONG nSize = 0;
+    return m_fileSystem.GetSize(m_hFile, &nSize) ? nSize : -1;
 }
 
 BOOL CFile::SetLength(LONGLONG nNewLength) {
-    return Seek(nNewLength, FILE_BEGIN) && ::SetEndOfFile(m_hFile);
+    return Seek(nNewLength) && m_fileSystem.SetEnd(m_hFile);
 }
 
-BOOL CFile::Seek(LONGLONG nOffset, DWORD nFrom) {
-    LARGE_INTEGER distance;
-    distance.QuadPart = nOffset;
-    return ::SetFilePointerEx(m_hFile, distance, NULL, nFrom);
-}
+BOOL CFile::Seek(LONGLONG nOffset) { return m_fileSystem.Seek(m_hFile, nOffset); }
 
 UINT CFile::Read(void* pBuffer, UINT nCount) {
     DWORD nRead = 0;
-    if (!::ReadFile(m_hFile, pBuffer, nCount, &nRead, NULL))
+    if (!m_fileSystem.Read(m_hFile, pBuffer, nCount, &nRead))
         return 0;
     return nRead;
 }
 
 BOOL CFile::Write(const void* pBuffer, UINT nCount) {
     DWORD nWritten = 0;
-    if (!::WriteFile(m_hFile, pBuffer, nCount, &nWritten, NULL))
+    if (!m_fileSystem.Write(m_hFile, pBuffer, nCount, &nWritten))
         return FALSE;
     if (nWritten != nCount) {
         ::SetLastError(ERROR_DISK_FULL);
@@ -85,4 +80,4 @@ BOOL CFile::Write(const void* pBuffer, UINT nCount) {
     return TRUE;
 }
 
-BOOL CFile::Flush() { return ::FlushFileBuffers(m_hFile); }
+BOOL CFile::Flush() { return m_fileSystem.Flush(m_hFile); }

@@ -16,11 +16,13 @@ class CFileFind {
     BOOL FindFile(const char* pszPattern);
     // Moves to the next match; FALSE when there is none.
     BOOL FindNextFile();
-    // The name (without folder) of the match the search stands on.
-    CString GetFileName() const { return CString(m_data.cFileName); }
+    // The name (without folder) of the match the search stands on, in the code page. FALSE
+    // when the name has characters the code page cannot hold: no call that takes a name in
+    // the code page could reach that file, and a look-alike name might reach another.
+    BOOL GetFileName(CString& strName) const;
     void Close();
 
   private:
     HANDLE m_hFind;
-    WIN32_FIND_DATAA m_data;
+    WIN32_FIND_DATAW m_data;
 };

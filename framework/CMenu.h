@@ -6,7 +6,7 @@
 #include "framework/CString.h"
 
 template <bool t_bManaged> class CMenuT {
-public:
+  public:
     explicit CMenuT(HMENU hMenu = NULL) : m_hMenu(hMenu) {}
     CMenuT(const CMenuT&) = delete;
     CMenuT& operator=(const CMenuT&) = delete;

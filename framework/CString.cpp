@@ -6,7 +6,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 
 namespace {
 char g_chNil = '\0';
@@ -89,8 +89,8 @@ void CString::Empty() { Truncate(0); }
 bool CString::Reserve(int nCapacity) {
     if (nCapacity <= m_nCapacity)
         return true;
-    char* p = static_cast<char*>(m_nCapacity ? realloc(m_pchData, nCapacity + 1)
-                                             : malloc(nCapacity + 1));
+    char* p =
+        static_cast<char*>(m_nCapacity ? realloc(m_pchData, nCapacity + 1) : malloc(nCapacity + 1));
     if (!p)
         return false;
     if (!m_nCapacity)
@@ -169,12 +169,6 @@ CString& CString::TrimRight() {
     while (n > 0 && isspace(static_cast<unsigned char>(m_pchData[n - 1])))
         --n;
     Truncate(n);
-    return *this;
-}
-
-CString& CString::MakeUpper() {
-    if (m_nLength)
-        CharUpperBuffA(m_pchData, m_nLength);
     return *this;
 }
 

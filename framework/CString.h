@@ -4,7 +4,7 @@
 #include <windows.h>
 
 class CString {
-public:
+  public:
     CString();
     CString(const char* psz);
     CString(const char* pch, int nLength);
@@ -35,7 +35,6 @@ public:
 
     CString& TrimLeft();
     CString& TrimRight();
-    CString& MakeUpper();
 
     int Compare(const char* psz) const;
     int CompareNoCase(const char* psz) const;
@@ -52,7 +51,7 @@ public:
     char* GetBuffer(int nMinLength);
     void ReleaseBuffer(int nNewLength = -1);
 
-private:
+  private:
     void Assign(const char* pch, int nLength);
     void Append(const char* pch, int nLength);
     bool Reserve(int nCapacity);

@@ -5,7 +5,7 @@
 #include "framework/CString.h"
 
 class CTime {
-public:
+  public:
     CTime() : m_time(0) {}
     explicit CTime(__time64_t time) : m_time(time) {}
     // A local date and time (month 1-12).
@@ -17,8 +17,7 @@ public:
     // of days and AM/PM are those of the C locale.
     CString Format(const char* pszFormat) const;
     struct tm* GetLocalTm(struct tm* ptm) const;
-    __time64_t GetTime() const { return m_time; }
 
-private:
+  private:
     __time64_t m_time;
 };

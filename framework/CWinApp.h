@@ -1,5 +1,5 @@
-// The application object: one per process. It holds the command line, the main window,
-// the application title and the private profile (INI file) the program keeps its settings in.
+// The application object: one per process. It holds the command line, the main window and
+// the application title, and opens the program's help page.
 #pragma once
 #include <windows.h>
 
@@ -8,43 +8,33 @@
 class CWnd;
 
 class CWinApp {
-public:
-    explicit CWinApp(const char* pszAppName = NULL);
+  public:
+    // The title is the string resource nIDTitle: the caption of every message box.
+    explicit CWinApp(UINT nIDTitle);
     virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
 
-    // Called by the entry point before InitInstance: module, command line, title, profile.
+    // Called by the entry point before InitInstance: module, command line, title.
     void InitApplication(HINSTANCE hInstance, const char* pszCmdLine);
     // There is no message loop of the application's own: InitInstance runs the main
     // window and the process ends when it returns.
     virtual BOOL InitInstance();
     virtual int ExitInstance();
 
-    // Settings in the private INI file; names of sections and keys ignore case.
-    int GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault);
-    BOOL WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue);
-    CString GetProfileString(const char* pszSection, const char* pszEntry,
-                             const char* pszDefault = NULL);
-    BOOL WriteProfileString(const char* pszSection, const char* pszEntry, const char* pszValue);
-    const char* GetProfileName() const { return m_strProfileName; }
-    void SetProfileName(const char* pszName) { m_strProfileName = pszName; }
-
     // Opens the program's help page, a file named after the executable beside it.
-    virtual void OnHelp();
-    void OnHelpIndex() { OnHelp(); }
-    CString GetHelpFilePath() const;
+    void OnHelp();
 
     const char* m_pszAppName;
-    HINSTANCE m_hInstance;
     const char* m_lpCmdLine;
     CWnd* m_pMainWnd;
 
-private:
+  private:
+    UINT m_nIDTitle;
     CString m_strAppName;
-    CString m_strProfileName;
     CString m_strExePath;
 };
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
-HINSTANCE AfxGetResourceHandle();
 const char* AfxGetAppName();

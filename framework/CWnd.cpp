@@ -21,8 +21,7 @@ CWnd::~CWnd() {
     }
 }
 
-BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy,
-                        UINT nFlags) {
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
     return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : NULL, x, y, cx, cy,
                           nFlags);
 }
@@ -69,8 +68,8 @@ BOOL CWnd::DestroyWindow() { return m_hWnd && ::DestroyWindow(m_hWnd); }
 void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, NULL, bErase); }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
-    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
-                                               reinterpret_cast<LPARAM>(hIcon)));
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
 }
 
 int CWnd::MessageBox(const char* pszText, const char* pszCaption, UINT nType) {
@@ -87,7 +86,7 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 
 void CWnd::OnHelpIndex() {
     if (CWinApp* pApp = AfxGetApp())
-        pApp->OnHelpIndex();
+        pApp->OnHelp();
 }
 
 LRESULT CWnd::Default() {

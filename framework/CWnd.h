@@ -9,7 +9,7 @@
 class CDataExchange;
 
 class CWnd {
-public:
+  public:
     CWnd();
     explicit CWnd(HWND hWnd);
     CWnd(const CWnd&) = delete;
@@ -63,12 +63,12 @@ public:
     // main window's active popup, so that a dialog opened from a dialog stays above it.
     static HWND GetSafeOwner(const CWnd* pParent);
 
-protected:
+  protected:
     // Routes the window's messages through this object until the window is destroyed.
     BOOL SubclassWindow(HWND hWnd);
     LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_pfnSuper;

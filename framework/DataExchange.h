@@ -7,7 +7,7 @@
 class CWnd;
 
 class CDataExchange {
-public:
+  public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
     // Looks up a control and remembers it as the one the next validation applies to.

@@ -9,19 +9,23 @@
 #include "dialogs/RenameDlg.h"
 #include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
+#include "framework/Module.h"
 #include "pad/PadFile.h"
 #include "pad/PadMessages.h"
 #include "pad/PadSystemMenu.h"
+#include "settings/PadFileLock.h"
 #include "settings/PadFiles.h"
 #include "settings/PadLauncher.h"
+#include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
 #include "settings/WindowPlacement.h"
 
 CPadDlg::CPadDlg(CWnd* pParent)
-    : CDialog(IDD_PAD, pParent), m_pBrush(NULL), m_bkColor(DEFAULT_PAD_COLOR),
-      m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+    : CDialog(IDD_PAD, pParent), m_bkColor(DEFAULT_PAD_COLOR),
+      m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      m_bInFailureMessage(FALSE), m_bClosing(FALSE), m_bInsertionCut(FALSE) {}
 
-CPadDlg::~CPadDlg() { delete m_pBrush; }
+CPadDlg::~CPadDlg() {}
 
 void CPadDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PAD_EDIT, m_edit);
@@ -41,45 +45,31 @@ BOOL CPadDlg::OnInitDialog() {
 CString CPadDlg::SectionName() const { return PadSectionName(m_path); }
 
 void CPadDlg::LoadPad(const char* path) {
-    m_path = *path ? StripQuotes(path) : MakeNewPadPath();
-
-    CWinApp* pApp = AfxGetApp();
-    m_bkColor =
-        static_cast<COLORREF>(pApp->GetProfileInt(SectionName(), KEY_BKCOLOR, COLOR_NOT_SET));
-    if (m_bkColor == static_cast<COLORREF>(COLOR_NOT_SET))
-        m_bkColor = static_cast<COLORREF>(
-            pApp->GetProfileInt(QUILLOW_GLOBAL_SECTION, KEY_BKCOLOR, COLOR_NOT_SET));
-    if (m_bkColor == static_cast<COLORREF>(COLOR_NOT_SET))
-        m_bkColor = DEFAULT_PAD_COLOR;
+    // A full path: every later step acts on the file the pad holds, whatever the current
+    // folder becomes meanwhile.
+    m_path = FullPath(*path ? StripQuotes(path) : MakeNewPadPath());
+    m_bkColor = ReadPadColor(SectionName());
     UpdateBrush();
 
-    if (m_file.Open(m_path, CFile::modeReadWrite | CFile::shareDenyWrite)) {
-        CString strText;
-        switch (ReadPadFile(m_file, m_strSaved, strText)) {
-        case padReadOk:
-            m_text = strText;
-            UpdateData(FALSE);
-            break;
-        case padReadTooLarge:
-            m_file.Close();
-            MessageBox(PadTooLargeMessage(SectionName()), NULL, MB_OK | MB_ICONSTOP);
-            AbandonPad();
-            break;
-        case padReadFailed: {
-            DWORD dwError = GetLastError();
-            m_file.Close();
-            MessageBox(PadReadFailedMessage(SectionName(), dwError), NULL, MB_OK | MB_ICONSTOP);
-            AbandonPad();
-            break;
-        }
-        }
-    } else if (m_file.Open(m_path,
-                           CFile::modeCreate | CFile::modeReadWrite | CFile::shareDenyWrite)) {
+    switch (LockPadFile(m_file, m_path)) {
+    case padLockExisting:
+        LoadText();
+        break;
+    case padLockCreated:
+        // A file that went while the rename dialog had it free: what the window shows goes
+        // into the new one at the next save.
         m_strSaved.Empty();
-    } else {
+        if (m_edit.GetWindowTextLength() > 0)
+            m_edit.SetModify(TRUE);
+        break;
+    case padLockNotAFile:
+        RefusePad(PadNotTextMessage(SectionName()));
+        break;
+    case padLockFailed:
         if (MessageBox(PadInUseMessage(SectionName()), NULL, MB_YESNO | MB_ICONQUESTION) == IDYES)
             OnNewPad();
         AbandonPad();
+        break;
     }
 
     SetWindowText(SectionName());
@@ -87,25 +77,123 @@ void CPadDlg::LoadPad(const char* path) {
     ApplyAlwaysOnTop(FALSE);
 }
 
+void CPadDlg::LoadText() {
+    CString strBytes;
+    PadReadResult result =
+        RecoverPadFile(m_file, m_path) ? ReadPadFile(m_file, strBytes) : padReadFailed;
+    switch (result) {
+    case padReadOk:
+        m_strSaved = strBytes;
+        m_text = strBytes;
+        UpdateData(FALSE);
+        break;
+    case padReadTooLarge:
+        RefusePad(PadTooLargeMessage(SectionName()));
+        break;
+    case padReadNotText:
+        RefusePad(PadNotTextMessage(SectionName()));
+        break;
+    case padReadFailed:
+        RefusePad(PadReadFailedMessage(SectionName(), ::GetLastError()));
+        break;
+    }
+}
+
+void CPadDlg::RefusePad(const CString& strMessage) {
+    m_file.Close();
+    MessageBox(strMessage, NULL, MB_OK | MB_ICONSTOP);
+    AbandonPad();
+}
+
 void CPadDlg::AbandonPad() {
     m_path.Empty();
     PostMessage(WM_CLOSE);
 }
 
-void CPadDlg::SavePad() {
+BOOL CPadDlg::WritePad(CString& strFailure) {
     if (!m_file.IsOpen() || !m_edit.GetModify())
-        return;
-    UpdateData(TRUE);
-    if (RewritePadFile(m_file, m_strSaved, m_text)) {
-        m_strSaved = m_text;
-        return;
+        return TRUE;
+    // Read without the exchange's own check of the length in characters: the length that
+    // counts is in bytes, and the message about it is the save's.
+    m_edit.GetWindowText(m_text);
+    // Never more than a pad can open again.
+    int nExcess = m_text.GetLength() - kMaxPadLength;
+    if (nExcess > 0) {
+        strFailure = PadTooLongFailure(SectionName(), nExcess);
+        return FALSE;
     }
-    // The old text is still on disk and the new one still in the window; the edit keeps its
-    // modified flag, so the next loss of focus tries again.
-    MessageBox(PadSaveFailedMessage(SectionName(), GetLastError()), NULL, MB_OK | MB_ICONSTOP);
+    if (!SavePadFile(m_file, m_path, m_strSaved, m_text)) {
+        strFailure = PadWriteFailure(SectionName(), ::GetLastError());
+        return FALSE;
+    }
+    // The edit keeps its modified flag, so every later loss of focus writes again.
+    m_strSaved = m_text;
+    return TRUE;
 }
 
-void CPadDlg::OnKillFocusEdit() { SavePad(); }
+BOOL CPadDlg::SavePad() {
+    // The failure's own message takes the focus; that must not start a second save.
+    if (m_bInFailureMessage)
+        return FALSE;
+    CString strFailure;
+    if (WritePad(strFailure))
+        return TRUE;
+    m_bInFailureMessage = TRUE;
+    MessageBox(strFailure + kTextStaysNote, NULL, MB_OK | MB_ICONSTOP);
+    m_bInFailureMessage = FALSE;
+    return FALSE;
+}
+
+void CPadDlg::OnKillFocusEdit() {
+    if (!m_bClosing)
+        SavePad();
+}
+
+void CPadDlg::OnMaxTextEdit() { m_bInsertionCut = TRUE; }
+
+void CPadDlg::OnChangeEdit() {
+    if (!m_bInsertionCut)
+        return;
+    m_bInsertionCut = FALSE;
+    // The limit can cut a line break in two, leaving a lone CR before the caret that no file
+    // of a pad holds: take it out again.
+    int nStart = 0;
+    int nEnd = 0;
+    m_edit.GetSel(nStart, nEnd);
+    CString strText;
+    m_edit.GetWindowText(strText);
+    if (nEnd > 0 && nEnd <= strText.GetLength() && strText.GetAt(nEnd - 1) == '\r' &&
+        strText.GetAt(nEnd) != '\n') {
+        m_edit.SetSel(nEnd - 1, nEnd);
+        m_edit.ReplaceSel("");
+    }
+}
+
+void CPadDlg::OnOK() { OnCancel(); }
+
+void CPadDlg::OnCancel() {
+    // Every way of closing (the close box, Alt+F4, Escape, the Close command, a posted close)
+    // arrives here while the window still stands, so a save that fails can still keep it.
+    if (m_bInFailureMessage)
+        return;
+    CString strFailure;
+    if (!WritePad(strFailure)) {
+        m_bInFailureMessage = TRUE;
+        int nAnswer = MessageBox(strFailure + kCloseAnywayQuestion, NULL,
+                                 MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+        m_bInFailureMessage = FALSE;
+        if (nAnswer != IDYES)
+            return;
+    }
+    // The loss of focus as the dialog ends has nothing left to save.
+    m_bClosing = TRUE;
+    CDialog::OnCancel();
+}
+
+BOOL CPadDlg::OnQueryEndSession() {
+    // A pad that cannot save asks Windows to wait, so that the user sees why.
+    return SavePad();
+}
 
 void CPadDlg::OnEndSession(BOOL bEnding) {
     // The process may end as soon as this returns, without the usual closing steps.
@@ -114,26 +202,24 @@ void CPadDlg::OnEndSession(BOOL bEnding) {
 }
 
 void CPadDlg::ApplyAutoStartup(BOOL toggle) {
-    CWinApp* pApp = AfxGetApp();
-    int nValue = pApp->GetProfileInt(SectionName(), KEY_SHOW_ON_STARTUP, 1);
+    int nValue = ReadShowOnStartup(SectionName(), 1);
     int nNew = (toggle ? nValue == 0 : nValue != 0) ? 1 : 0;
     CheckPadMenuItem(m_hWnd, ID_PAD_AUTO_STARTUP, nNew);
-    pApp->WriteProfileInt(SectionName(), KEY_SHOW_ON_STARTUP, nNew);
+    WriteShowOnStartup(SectionName(), nNew);
 }
 
 void CPadDlg::ApplyAlwaysOnTop(BOOL toggle) {
-    CWinApp* pApp = AfxGetApp();
-    int nValue = pApp->GetProfileInt(SectionName(), KEY_ALWAYS_ON_TOP, 0);
+    int nValue = ReadAlwaysOnTop(SectionName());
     int nNew = (toggle ? nValue == 0 : nValue != 0) ? 1 : 0;
     SetWindowPos(nNew ? &wndTopMost : &wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     CheckPadMenuItem(m_hWnd, ID_PAD_ALWAYS_ON_TOP, nNew);
-    pApp->WriteProfileInt(SectionName(), KEY_ALWAYS_ON_TOP, nNew);
+    WriteAlwaysOnTop(SectionName(), nNew);
 }
 
 void CPadDlg::OnNewPad() { LaunchPad(m_hWnd, MakeNewPadPath()); }
 
 void CPadDlg::OnErasePad() {
-    UpdateData(TRUE);
+    m_edit.GetWindowText(m_text);
     if (!m_text.IsEmpty() &&
         MessageBox(PadEraseQuestion(SectionName()), NULL, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
@@ -142,46 +228,14 @@ void CPadDlg::OnErasePad() {
     PostMessage(WM_CLOSE);
 }
 
-void CPadDlg::OnSysCommand(UINT nID, LPARAM) {
-    switch (nID) {
-    case ID_PAD_NEW:
-        OnNewPad();
-        break;
-    case ID_PAD_ERASE:
-        OnErasePad();
-        break;
-    case ID_PAD_FEEDBACK:
-        OpenFeedbackMail(m_hWnd);
-        break;
-    case ID_PAD_HOME_PAGE:
-        OpenHomePage(m_hWnd);
-        break;
-    case ID_PAD_ABOUT:
-        OnAboutPad();
-        break;
-    case ID_PAD_RENAME:
-        OnRenamePad();
-        break;
-    case ID_PAD_AUTO_STARTUP:
-        ApplyAutoStartup(TRUE);
-        break;
-    case ID_PAD_HELP:
-        OnHelpIndex();
-        break;
-    case ID_PAD_ALWAYS_ON_TOP:
-        ApplyAlwaysOnTop(TRUE);
-        break;
-    case ID_PAD_OPTIONS:
-        OnPadOptions();
-        break;
-    default:
-        Default();
-        break;
-    }
-}
+void CPadDlg::OnHomePage() { OpenHomePage(m_hWnd); }
+
+void CPadDlg::OnFeedback() { OpenFeedbackMail(m_hWnd); }
 
 void CPadDlg::OnRenamePad() {
-    SavePad();
+    // Reloading after the dialog would show the file's text in place of what was not saved.
+    if (!SavePad())
+        return;
     // The rename dialog must be free to rename the file.
     m_file.Close();
     CRenameDlg dlg;
@@ -197,7 +251,7 @@ void CPadDlg::OnPadOptions() {
         return;
     m_bkColor = dlg.m_crBkColor;
     UpdateBrush();
-    AfxGetApp()->WriteProfileInt(SectionName(), KEY_BKCOLOR, static_cast<int>(m_bkColor));
+    WriteBkColor(SectionName(), m_bkColor);
 }
 
 void CPadDlg::OnAboutPad() {
@@ -206,8 +260,7 @@ void CPadDlg::OnAboutPad() {
 }
 
 void CPadDlg::UpdateBrush() {
-    delete m_pBrush;
-    m_pBrush = new (std::nothrow) CBrush(m_bkColor);
+    m_pBrush.reset(new (std::nothrow) CBrush(m_bkColor));
     Invalidate(TRUE);
 }
 
@@ -216,7 +269,7 @@ HBRUSH CPadDlg::OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor) {
         return CDialog::OnCtlColor(hDC, hWndCtl, nCtlColor);
     ::SetTextColor(hDC, RGB(0, 0, 0));
     ::SetBkColor(hDC, m_bkColor);
-    return m_pBrush ? m_pBrush->m_hBrush : NULL;
+    return m_pBrush ? m_pBrush->m_hObject : NULL;
 }
 
 void CPadDlg::OnShowWindow(BOOL bShow, UINT) {
@@ -245,6 +298,5 @@ void CPadDlg::OnDestroy() {
     } else {
         SaveWindowPlacement(m_hWnd, SectionName());
     }
-    delete m_pBrush;
-    m_pBrush = NULL;
+    m_pBrush.reset();
 }

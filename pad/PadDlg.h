@@ -5,7 +5,9 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/CBrush.h"
+#include <memory>
+
+#include "framework/CGdiObject.h"
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
 #include "framework/CFile.h"
@@ -21,7 +23,7 @@ class CPadDlg : public CDialog {
     // The text last exchanged with the edit control.
     CString m_text;
     // The background brush, owned by the pad; null until the first load.
-    CBrush* m_pBrush;
+    std::unique_ptr<CBrush> m_pBrush;
     COLORREF m_bkColor;
     HICON m_hIcon;
     // The pad file; empty after a failed load.
@@ -30,11 +32,18 @@ class CPadDlg : public CDialog {
     CFile m_file;
     // The bytes the file holds now, so that a failed save can put them back.
     CString m_strSaved;
+    // Set while a failed save's message is up, and once the pad is closing: the losses of
+    // focus they cause start no save.
+    BOOL m_bInFailureMessage;
+    BOOL m_bClosing;
+    // Set when the edit's limit cut an insertion short, until the change it made arrives.
+    BOOL m_bInsertionCut;
 
     // Binds the pad to a file (a new one when the path is empty) and shows its text.
     void LoadPad(const char* path);
-    // Writes the text to the file if the user changed it.
-    void SavePad();
+    // Writes the text to the file if the user changed it; FALSE, after telling the user why,
+    // when it could not be written. The text then stays in the window.
+    BOOL SavePad();
     // The two per-pad flags, kept only in the pad's section: shown and written back
     // normalised, or flipped when toggle is TRUE.
     void ApplyAutoStartup(BOOL toggle);
@@ -42,13 +51,26 @@ class CPadDlg : public CDialog {
     // Makes the brush match m_bkColor and repaints the window.
     void UpdateBrush();
 
+    // The system menu's own commands (move, size, close...) are left to the default processing.
     BEGIN_MSG_MAP(CPadDlg)
     ON_EN_KILLFOCUS(IDC_PAD_EDIT, OnKillFocusEdit)
+    ON_EN_MAXTEXT(IDC_PAD_EDIT, OnMaxTextEdit)
+    ON_EN_CHANGE(IDC_PAD_EDIT, OnChangeEdit)
     ON_COMMAND(ID_HELP_INDEX, OnHelpIndex)
-    ON_WM_SYSCOMMAND()
+    ON_SYSCOMMAND(ID_PAD_NEW, OnNewPad)
+    ON_SYSCOMMAND(ID_PAD_ERASE, OnErasePad)
+    ON_SYSCOMMAND(ID_PAD_FEEDBACK, OnFeedback)
+    ON_SYSCOMMAND(ID_PAD_HOME_PAGE, OnHomePage)
+    ON_SYSCOMMAND(ID_PAD_ABOUT, OnAboutPad)
+    ON_SYSCOMMAND(ID_PAD_RENAME, OnRenamePad)
+    ON_SYSCOMMAND(ID_PAD_AUTO_STARTUP, OnAutoStartup)
+    ON_SYSCOMMAND(ID_PAD_HELP, OnHelpIndex)
+    ON_SYSCOMMAND(ID_PAD_ALWAYS_ON_TOP, OnAlwaysOnTop)
+    ON_SYSCOMMAND(ID_PAD_OPTIONS, OnPadOptions)
     ON_WM_CTLCOLOR()
     ON_WM_SHOWWINDOW()
     ON_WM_SIZE()
+    ON_WM_QUERYENDSESSION()
     ON_WM_ENDSESSION()
     ON_WM_DESTROY()
     END_MSG_MAP(CDialog)
@@ -56,12 +78,18 @@ class CPadDlg : public CDialog {
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Closing saves first, and a save that fails keeps the pad open unless the user says
+    // otherwise. Enter has no other meaning in a pad.
+    void OnOK() override;
+    void OnCancel() override;
 
     void OnKillFocusEdit();
-    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnMaxTextEdit();
+    void OnChangeEdit();
     HBRUSH OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor);
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnSize(UINT nType, int cx, int cy);
+    BOOL OnQueryEndSession();
     void OnEndSession(BOOL bEnding);
     void OnDestroy();
 
@@ -70,9 +98,19 @@ class CPadDlg : public CDialog {
     void OnRenamePad();
     void OnPadOptions();
     void OnAboutPad();
+    void OnAutoStartup() { ApplyAutoStartup(TRUE); }
+    void OnAlwaysOnTop() { ApplyAlwaysOnTop(TRUE); }
+    void OnHomePage();
+    void OnFeedback();
 
   private:
     CString SectionName() const;
+    // Reads the locked file into the window, finishing a save a crash cut short.
+    void LoadText();
+    // WritePad without a word to the user: strFailure says why it failed.
+    BOOL WritePad(CString& strFailure);
+    // Ends a pad whose file it will not show, after saying why.
+    void RefusePad(const CString& strMessage);
     // Ends a pad whose file could not be loaded: it forgets the path, so the closing steps
     // never touch the file.
     void AbandonPad();

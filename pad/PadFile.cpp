@@ -1,8 +1,59 @@
 #include "pad/PadFile.h"
 
+#include <string.h>
+
 #include <windows.h>
 
-PadReadResult ReadPadFile(CFile& file, CString& strBytes, CString& strText) {
+#include "settings/PadRecovery.h"
+
+namespace {
+
+bool SameBytes(const CString& a, const CString& b) {
+    return a.GetLength() == b.GetLength() && memcmp(a, b, a.GetLength()) == 0;
+}
+
+// Puts the old text back after a failed rewrite, keeping the first error for the caller.
+void RestorePadFile(CFile& file, const CString& strOld) {
+    DWORD dwError = ::GetLastError();
+    if (file.SeekToBegin() && file.Write(strOld, static_cast<UINT>(strOld.GetLength())))
+        file.SetLength(strOld.GetLength());
+    file.Flush();
+    ::SetLastError(dwError);
+}
+
+// Rewrites the file in place, putting the old text back when that fails.
+BOOL RewritePadFile(CFile& file, const CString& strOld, const CString& strNew) {
+    const LONGLONG nOldLength = file.GetLength();
+    if (nOldLength < 0)
+        return FALSE;
+    const LONGLONG nNewLength = strNew.GetLength();
+
+    // A longer text first claims its room with its own tail, written past the old end: when
+    // the disk is full this fails while the old text is still whole, and cutting the tail
+    // off again leaves exactly the old file.
+    if (nNewLength > nOldLength) {
+        const int nTail = static_cast<int>(nOldLength);
+        if (!file.Seek(nOldLength) ||
+            !file.Write(strNew.GetString() + nTail, static_cast<UINT>(nNewLength - nOldLength))) {
+            DWORD dwError = ::GetLastError();
+            file.SetLength(nOldLength);
+            ::SetLastError(dwError);
+            return FALSE;
+        }
+    }
+
+    // Now the new text fits in room the file already has.
+    if (!file.SeekToBegin() || !file.Write(strNew, static_cast<UINT>(nNewLength)) ||
+        !file.SetLength(nNewLength) || !file.Flush()) {
+        RestorePadFile(file, strOld);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+PadReadResult ReadPadFile(CFile& file, CString& strBytes) {
     LONGLONG nLength = file.GetLength();
     if (nLength < 0)
         return padReadFailed;
@@ -23,50 +74,59 @@ PadReadResult ReadPadFile(CFile& file, CString& strBytes, CString& strText) {
     }
     strBytes.ReleaseBuffer(nRead);
     if (nRead != nCount) {
-        if (GetLastError() == ERROR_SUCCESS)
-            SetLastError(ERROR_HANDLE_EOF);
+        if (::GetLastError() == ERROR_SUCCESS)
+            ::SetLastError(ERROR_HANDLE_EOF);
         return padReadFailed;
     }
-    strText = strBytes.GetString();
-    return padReadOk;
+    return memchr(strBytes.GetString(), '\0', nCount) ? padReadNotText : padReadOk;
 }
 
-namespace {
-// Puts the old text back after a failed rewrite, keeping the first error for the caller.
-void RestorePadFile(CFile& file, const CString& strOld) {
-    DWORD dwError = GetLastError();
-    if (file.SeekToBegin() && file.Write(strOld, static_cast<UINT>(strOld.GetLength())))
-        file.SetLength(strOld.GetLength());
-    file.Flush();
-    SetLastError(dwError);
-}
-} // namespace
-
-BOOL RewritePadFile(CFile& file, const CString& strOld, const CString& strNew) {
-    const LONGLONG nOldLength = file.GetLength();
-    if (nOldLength < 0)
+BOOL RecoverPadFile(CFile& file, const char* pszPath) {
+    CFileSystem& fileSystem = file.GetFileSystem();
+    CString strText;
+    switch (ReadRecoveryFile(fileSystem, pszPath, strText)) {
+    case recoveryNone:
+        return TRUE;
+    case recoveryUnreadable:
         return FALSE;
-    const LONGLONG nNewLength = strNew.GetLength();
-
-    // A longer text first claims its room with its own tail, written past the old end: when
-    // the disk is full this fails while the old text is still whole, and cutting the tail
-    // off again leaves exactly the old file.
-    if (nNewLength > nOldLength) {
-        const int nTail = static_cast<int>(nOldLength);
-        if (!file.Seek(nOldLength, FILE_BEGIN) ||
-            !file.Write(strNew.GetString() + nTail, static_cast<UINT>(nNewLength - nOldLength))) {
-            DWORD dwError = GetLastError();
-            file.SetLength(nOldLength);
-            SetLastError(dwError);
+    case recoveryInvalid:
+        break;
+    case recoveryValid: {
+        // Whatever the file holds now is what a failed rewrite puts back.
+        CString strNow;
+        switch (ReadPadFile(file, strNow)) {
+        case padReadFailed:
             return FALSE;
+        case padReadTooLarge:
+            // Changed by someone else since: not ours to overwrite. The load refuses it.
+            return TRUE;
+        default:
+            if (!SameBytes(strNow, strText) && !RewritePadFile(file, strNow, strText))
+                return FALSE;
+            break;
         }
+        break;
     }
+    }
+    RemoveRecoveryFile(fileSystem, pszPath);
+    return TRUE;
+}
 
-    // Now the new text fits in room the file already has.
-    if (!file.SeekToBegin() || !file.Write(strNew, static_cast<UINT>(nNewLength)) ||
-        !file.SetLength(nNewLength)) {
-        RestorePadFile(file, strOld);
-        return FALSE;
+BOOL SavePadFile(CFile& file, const char* pszPath, const CString& strOld, const CString& strNew) {
+    CFileSystem& fileSystem = file.GetFileSystem();
+    // Without a recovery file the save still goes on, in place as before.
+    BOOL bRecovery = WriteRecoveryFile(fileSystem, pszPath, strNew);
+    if (RewritePadFile(file, strOld, strNew)) {
+        if (bRecovery)
+            RemoveRecoveryFile(fileSystem, pszPath);
+        return TRUE;
     }
-    return file.Flush();
+    // The recovery file must not bring back text the user was told is not saved, unless the
+    // old text could not be put back whole: then it is the only whole text there is.
+    DWORD dwError = ::GetLastError();
+    CString strNow;
+    if (bRecovery && ReadPadFile(file, strNow) != padReadFailed && SameBytes(strNow, strOld))
+        RemoveRecoveryFile(fileSystem, pszPath);
+    ::SetLastError(dwError);
+    return FALSE;
 }

@@ -1,24 +1,30 @@
-// The text of a pad in its open, locked file: read in one piece, and rewritten in place so
-// that a failure leaves the old text on disk.
+// The text of a pad in its open, locked file: read in one piece, and rewritten in place in a
+// way that neither a failure nor a crash can leave half written.
 #pragma once
 #include "framework/CFile.h"
 #include "framework/CString.h"
 
-// The largest pad file that opens; the edit control is limited to as many characters.
+// The largest pad file that opens, and so the most a pad writes.
 const int kMaxPadLength = 32768;
 
 enum PadReadResult {
     padReadOk,
     padReadTooLarge,
+    // The file holds a NUL byte: it is no plain text, and a pad would cut it short.
+    padReadNotText,
     // The length or the bytes could not be read; GetLastError() tells why.
     padReadFailed
 };
 
-// Reads the whole file from its start. strBytes receives the file exactly, strText the text
-// up to the first NUL byte, as an edit control would hold it.
-PadReadResult ReadPadFile(CFile& file, CString& strBytes, CString& strText);
+// Reads the whole file from its start into strBytes, exactly.
+PadReadResult ReadPadFile(CFile& file, CString& strBytes);
 
-// Replaces the file's contents strOld by strNew and commits them to the disk. On FALSE the
-// file holds strOld again (as far as the disk lets it be written back) and GetLastError()
-// tells why the new text could not be written.
-BOOL RewritePadFile(CFile& file, const CString& strOld, const CString& strNew);
+// Finishes a save of the pad at pszPath that a crash cut short, from its recovery file.
+// FALSE when the pad file could not be put right; the recovery file then stays for the next
+// time.
+BOOL RecoverPadFile(CFile& file, const char* pszPath);
+
+// Replaces the file's contents strOld by strNew and commits them to the disk, with a recovery
+// file beside it meanwhile. On FALSE the file holds strOld again (as far as the disk lets it
+// be written back) and GetLastError() tells why the new text could not be written.
+BOOL SavePadFile(CFile& file, const char* pszPath, const CString& strOld, const CString& strNew);

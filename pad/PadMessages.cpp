@@ -20,8 +20,19 @@ CString PadReadFailedMessage(const CString& strName, DWORD dwError) {
     return "Unable to read " + strName + "." + ErrorCodeLine(dwError);
 }
 
-CString PadSaveFailedMessage(const CString& strName, DWORD dwError) {
-    return "Unable to save " + strName +
-           ". The text stays in the window; Quillow tries again when you next leave it." +
-           ErrorCodeLine(dwError);
+CString PadNotTextMessage(const CString& strName) {
+    return strName + " is not a plain-text pad, so Quillow does not open it.";
 }
+
+CString PadWriteFailure(const CString& strName, DWORD dwError) {
+    return "Unable to save " + strName + "." + ErrorCodeLine(dwError);
+}
+
+CString PadTooLongFailure(const CString& strName, int nExcess) {
+    return "Unable to save " + strName + ": the text is " + CString::FromInt(nExcess) +
+           " bytes longer than a pad can hold. Delete at least that much and try again.";
+}
+
+const char kTextStaysNote[] =
+    "\n\nThe text stays in the window; Quillow tries again when you next leave it.";
+const char kCloseAnywayQuestion[] = "\n\nClose it anyway and lose what is not saved?";

@@ -5,8 +5,16 @@
 #include "framework/CString.h"
 
 CString PadTooLargeMessage(const CString& strName);
+// The file holds bytes that are no plain text, or the name opens a device.
+CString PadNotTextMessage(const CString& strName);
 CString PadInUseMessage(const CString& strName);
 CString PadEraseQuestion(const CString& strName);
-// The pad's file could be opened but not read, or its text not written.
+// The pad's file could be opened but not read.
 CString PadReadFailedMessage(const CString& strName, DWORD dwError);
-CString PadSaveFailedMessage(const CString& strName, DWORD dwError);
+
+// Why a save failed: the disk refused it, or the text is nExcess bytes more than a pad holds.
+CString PadWriteFailure(const CString& strName, DWORD dwError);
+CString PadTooLongFailure(const CString& strName, int nExcess);
+// What follows the reason: after a failed save, and when the pad is being closed.
+extern const char kTextStaysNote[];
+extern const char kCloseAnywayQuestion[];

@@ -64,8 +64,6 @@
 
 // The help index command, bound in the pad and the contents window
 #define ID_HELP_INDEX 128
-// The application's help command
-#define ID_HELP 0xE146
 
 // The tray icon's callback message and the tray menu's commands
 #define WM_TRAY_NOTIFY 114
@@ -75,4 +73,6 @@
 #define ID_TRAY_ABOUT 118
 #define ID_TRAY_EXIT 119
 #define ID_TRAY_CONTENTS 130
+// One item per pad from here upward, to the last command id a menu can carry.
 #define ID_TRAY_FIRST_PAD 200
+#define ID_TRAY_LAST_PAD 0xFFFF

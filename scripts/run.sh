@@ -7,96 +7,55 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${QUILLOW_BUILD_DIR:-$root/build}"
 desktop_size=1024x768
+source "$root/scripts/wine-env.sh"
 
-# Sets one key in one section of an INI file, keeping every other line as it is. Sections
-# and keys match without regard to case, as the Windows profile functions do; the file's
-# line ends (CR LF as Wine writes them, unless the file has plain LF) are kept.
-ini_set() {
-    local file="$1" eol=$'\r\n'
-    if [ -s "$file" ] && ! grep -q $'\r' "$file"; then
-        eol=$'\n'
-    fi
-    [ -f "$file" ] || : >"$file"
-    INI_SECTION="$2" INI_KEY="$3" INI_VALUE="$4" INI_EOL="$eol" awk '
-        function trim(s) { sub(/^[ \t]+/, "", s); sub(/[ \t]+$/, "", s); return s }
-        function add_key() {
-            if (!done) { printf "%s=%s%s", key, value, eol; done = 1 }
-        }
-        function flush_blanks() { printf "%s", blanks; blanks = "" }
-        BEGIN {
-            section = tolower(ENVIRON["INI_SECTION"]); key = ENVIRON["INI_KEY"]
-            value = ENVIRON["INI_VALUE"]; eol = ENVIRON["INI_EOL"]; ORS = ""
-        }
-        { sub(/\r$/, "") }
-        /^[ \t]*\[/ {
-            if (inside) add_key()
-            flush_blanks()
-            name = $0; sub(/^[ \t]*\[/, "", name); sub(/\].*$/, "", name)
-            inside = (tolower(trim(name)) == section)
-            print $0 eol; next
-        }
-        inside && /^[ \t]*$/ { blanks = blanks $0 eol; next }
-        inside && index($0, "=") && tolower(trim(substr($0, 1, index($0, "=") - 1))) == tolower(key) {
-            flush_blanks()
-            if (!done) printf "%s=%s%s", trim(substr($0, 1, index($0, "=") - 1)), value, eol
-            done = 1
-            next
-        }
-        { flush_blanks(); print $0 eol }
-        END {
-            if (inside) add_key()
-            flush_blanks()
-            if (!done) printf "[%s]%s%s=%s%s", ENVIRON["INI_SECTION"], eol, key, value, eol
-        }
-    ' "$file" >"$file.tmp"
-    mv "$file.tmp" "$file"
+# Prints one key of one section of an INI file (ini FILE SECTION KEY), or sets it, keeping
+# every other line (ini FILE SECTION KEY VALUE). Names match without regard to case, as the
+# Windows profile functions match them.
+ini() {
+    python3 - "$@" <<'PY'
+import os, sys
+from pathlib import Path
+
+# fsdecode and fsencode keep every byte as it was, of the file and of the arguments alike.
+path, section, key, *value = sys.argv[1:]
+file = Path(path)
+data = file.read_bytes() if file.exists() else b""
+eol = "\n" if data and b"\r\n" not in data else "\r\n"
+lines = [os.fsdecode(line) for line in data.splitlines()]
+inside, found, end = False, None, None
+for i, line in enumerate(lines):
+    name, equals, _ = line.partition("=")
+    if line.strip().startswith("["):
+        inside = line.strip()[1:].partition("]")[0].strip().lower() == section.lower()
+    elif inside and equals and name.strip().lower() == key.lower():
+        found = i
+        break
+    if inside and line.strip():
+        end = i + 1  # a new key goes after the section's last line that is not blank
+if not value:
+    if found is not None:
+        sys.stdout.buffer.write(os.fsencode(lines[found].partition("=")[2].strip()))
+    sys.exit()
+if found is not None:
+    lines[found] = lines[found].partition("=")[0].strip() + "=" + value[0]
+elif end is not None:
+    lines.insert(end, key + "=" + value[0])
+else:
+    lines += ["[" + section + "]", key + "=" + value[0]]
+file.write_bytes(os.fsencode(eol.join(lines) + eol))
+PY
 }
 
-# Prints the value of one key of one section of an INI file (nothing when it is missing).
-ini_get() {
-    INI_SECTION="$2" INI_KEY="$3" awk '
-        function trim(s) { sub(/^[ \t]+/, "", s); sub(/[ \t]+$/, "", s); return s }
-        { sub(/\r$/, "") }
-        /^[ \t]*\[/ {
-            name = $0; sub(/^[ \t]*\[/, "", name); sub(/\].*$/, "", name)
-            inside = (tolower(trim(name)) == tolower(ENVIRON["INI_SECTION"])); next
-        }
-        inside && index($0, "=") &&
-            tolower(trim(substr($0, 1, index($0, "=") - 1))) == tolower(ENVIRON["INI_KEY"]) {
-            print trim(substr($0, index($0, "=") + 1)); exit
-        }
-    ' "$1" 2>/dev/null || true
-}
+[ -n "${QUILLOW_PRIVATE_DISPLAY:-}" ] || QUILLOW_BUILD_DIR="$build" "$root/scripts/setup.sh"
+# Without an X display of the user's, the program shows on a private one for a screenshot.
+[ -n "${DISPLAY:-}" ] || quillow_private_display "$desktop_size" "$root/scripts/run.sh" "$@"
 
-if [ -z "${QUILLOW_RUN_DISPLAY_READY:-}" ]; then
-    QUILLOW_BUILD_DIR="$build" "$root/scripts/setup.sh"
-fi
-
-source "$root/scripts/wine-arch.sh"
-quillow_choose_arch
-quillow_wine_env "$build"
+quillow_wine "$build"
 # A prefix is made for one architecture, so the 64-bit Wine gets a prefix of its own.
 default_prefix="$HOME/.quillow/wineprefix"
 [ "$QUILLOW_WIN_ARCH" = i686 ] || default_prefix="$default_prefix-x86_64"
-export WINEPREFIX="${QUILLOW_PREFIX:-$default_prefix}"
-export WINEDEBUG=-all
-# Keeps Wine from adding menu entries and file associations to the Linux desktop.
-export WINEDLLOVERRIDES="winemenubuilder.exe=d"
-
-if [ -z "${DISPLAY:-}" ] && [ -z "${QUILLOW_RUN_DISPLAY_READY:-}" ]; then
-    export QUILLOW_RUN_DISPLAY_READY=1
-    exec xvfb-run -a -s "-screen 0 ${desktop_size}x24" bash "$root/scripts/run.sh" "$@"
-fi
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Creating the Wine prefix $WINEPREFIX"
-    mkdir -p "$(dirname "$WINEPREFIX")"
-    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mscoree,mshtml=" \
-        wine wineboot -i </dev/null >/dev/null 2>&1
-    wineserver -w
-fi
-
-bash "$root/scripts/wine-fonts.sh" "$WINEPREFIX"
+quillow_prefix "${QUILLOW_PREFIX:-$default_prefix}"
 # A taskbar with a notification area on the desktop, for the contents window's tray icon.
 if ! grep -qi '^\[Software\\\\Wine\\\\Explorer\\\\Desktops\\\\Quillow\]' "$WINEPREFIX/user.reg"; then
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Quillow' /v EnableShell /t REG_DWORD /d 1 /f \
@@ -104,22 +63,22 @@ if ! grep -qi '^\[Software\\\\Wine\\\\Explorer\\\\Desktops\\\\Quillow\]' "$WINEP
 fi
 
 # The contents window finds the program and the pads through these two settings.
-ini="$WINEPREFIX/drive_c/windows/QUILLOW.INI"
-ini_set "$ini" "Quillow Contents" ProgramFolder "$(winepath -w "$build/bin")"
-if [ -z "$(ini_get "$ini" "Quillow Contents" HomeFolder)" ]; then
+ini_file="$WINEPREFIX/drive_c/windows/QUILLOW.INI"
+ini "$ini_file" "Quillow Contents" ProgramFolder "$(winepath -w "$build/bin")"
+if [ -z "$(ini "$ini_file" "Quillow Contents" HomeFolder)" ]; then
     documents="$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/Documents"
     mkdir -p "$documents/Quillow Pads"
-    ini_set "$ini" "Quillow Contents" HomeFolder "$(winepath -w "$documents/Quillow Pads")"
+    ini "$ini_file" "Quillow Contents" HomeFolder "$(winepath -w "$documents/Quillow Pads")"
 fi
 
 [ $# -gt 0 ] || set -- /tray
 exe="$(winepath -w "$build/bin/Quillow.exe")"
 # Started in the pads folder, as the contents window starts pads, a bare pad name given here
 # means a pad among the others.
-home="$(winepath -u "$(ini_get "$ini" "Quillow Contents" HomeFolder)" 2>/dev/null || true)"
+home="$(winepath -u "$(ini "$ini_file" "Quillow Contents" HomeFolder)" 2>/dev/null || true)"
 if [ -n "$home" ] && [ -d "$home" ]; then cd "$home"; else cd "$build/bin"; fi
 
-if [ -z "${QUILLOW_RUN_DISPLAY_READY:-}" ]; then
+if [ -z "${QUILLOW_PRIVATE_DISPLAY:-}" ]; then
     exec wine explorer "/desktop=Quillow,$desktop_size" "$exe" "$@"
 fi
 
@@ -128,6 +87,6 @@ wine explorer "/desktop=Quillow,$desktop_size" "$exe" "$@" </dev/null >/dev/null
 sleep 6
 screenshot="$build/screenshot.png"
 import -window root "$screenshot"
-wineserver -k >/dev/null 2>&1 || true
+quillow_stop_server
 wait || true
 echo "Screenshot saved to $screenshot"

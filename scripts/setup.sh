@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Installs what building and testing Quillow needs (only what is missing), then builds it.
-# Run it, or source it from the other scripts. QUILLOW_BUILD_DIR chooses the build folder.
+# Installs what building, testing and running Quillow needs (only what is missing), then
+# builds the targets given as arguments, or everything. QUILLOW_BUILD_DIR chooses the build
+# folder.
 set -euo pipefail
 
 QUILLOW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUILLOW_BUILD_DIR="${QUILLOW_BUILD_DIR:-$QUILLOW_ROOT/build}"
 export QUILLOW_ROOT QUILLOW_BUILD_DIR
 
+# nsis builds the Windows installer; python3 runs make_icon.py and package.sh and edits
+# run.sh's settings file; xvfb-run needs xauth; imagemagick takes run.sh's screenshot.
 quillow_packages=(
-    cmake ninja-build g++-mingw-w64-i686 mingw-w64-tools
+    cmake ninja-build g++-mingw-w64-i686-posix googletest nsis python3
     wine wine32:i386 wine64 fonts-wine
-    xvfb xauth x11-utils xdotool imagemagick
-    googletest nsis
+    xvfb xauth imagemagick
 )
 
 quillow_as_root() {
@@ -45,6 +47,7 @@ quillow_install_packages() {
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Builds the targets given, or everything when none are.
 quillow_build() {
     local cache="$QUILLOW_BUILD_DIR/CMakeCache.txt"
     local toolchain="$QUILLOW_ROOT/cmake/mingw-$QUILLOW_WIN_ARCH.cmake"
@@ -58,7 +61,9 @@ quillow_build() {
         cmake -S "$QUILLOW_ROOT" -B "$QUILLOW_BUILD_DIR" -G Ninja \
             -DCMAKE_TOOLCHAIN_FILE="$toolchain"
     fi
-    cmake --build "$QUILLOW_BUILD_DIR"
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
+    cmake --build "$QUILLOW_BUILD_DIR" "${targets[@]}"
 }
 
 quillow_install_packages
@@ -69,4 +74,4 @@ if [ "$QUILLOW_WIN_ARCH" = x86_64 ]; then
         "Windows here and runs under 64-bit Wine." >&2
     quillow_install_packages g++-mingw-w64-x86-64-posix
 fi
-quillow_build
+quillow_build "$@"

@@ -2,8 +2,9 @@
 
 #include <mbstring.h>
 
-#include "framework/CWinApp.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 
@@ -49,25 +50,27 @@ CString PathPart(const char* pchBegin, const char* pchEnd) {
 
 // A folder as stored in the settings, with at most one trailing backslash taken off.
 CString FolderSetting(const char* pszKey) {
-    CString strFolder = AfxGetApp()->GetProfileString(QUILLOW_GLOBAL_SECTION, pszKey, "");
+    CString strFolder = ReadSettingString(QUILLOW_GLOBAL_SECTION, pszKey, "");
     if (EndsWith(strFolder, "\\"))
         strFolder.Truncate(static_cast<int>(LastCharacter(strFolder) - strFolder.GetString()));
     return strFolder;
 }
 
-CString GetWindowsFolder() {
-    CString strFolder;
-    for (UINT nSize = MAX_PATH;;) {
-        char* p = strFolder.GetBuffer(static_cast<int>(nSize));
-        if (!p)
-            return CString();
-        UINT n = GetWindowsDirectoryA(p, nSize + 1);
-        if (n <= nSize) {
-            strFolder.ReleaseBuffer(static_cast<int>(n));
-            return strFolder;
-        }
-        nSize = n;
-    }
+bool IsDriveLetter(char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
+
+// A stored home folder as a path every process agrees on. A bare drive ("C:", what "C:\\"
+// becomes without its backslash) means the drive's root, not its current folder; a relative
+// folder is taken from the folder of the settings file, not from a process's current folder.
+CString ResolveHomeFolder(const CString& strHome) {
+    const char* p = strHome;
+    bool bDrive = IsDriveLetter(p[0]) && p[1] == ':';
+    if (bDrive && p[2] == '\0')
+        return strHome + "\\";
+    bool bRooted = p[0] == '\\' || p[0] == '/' || (bDrive && (p[2] == '\\' || p[2] == '/'));
+    if (bRooted || bDrive)
+        return strHome;
+    PathParts settings = SplitPath(SettingsFilePath());
+    return FullPath(settings.strDrive + settings.strFolder + strHome);
 }
 
 } // namespace
@@ -103,7 +106,7 @@ CString GetProgramFolder() { return FolderSetting(KEY_PROGRAM_FOLDER); }
 CString GetHomeFolder() {
     CString strHome = FolderSetting(KEY_HOME_FOLDER);
     if (!strHome.IsEmpty())
-        return strHome;
+        return ResolveHomeFolder(strHome);
 
     CString strDesktop = GetWindowsFolder() + "\\Desktop";
     if (SetCurrentDirectoryA(strDesktop))
@@ -111,7 +114,7 @@ CString GetHomeFolder() {
 
     // From now on the program folder is the home folder, also when it is empty.
     CString strProgram = GetProgramFolder();
-    AfxGetApp()->WriteProfileString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, strProgram);
+    WriteSettingString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, strProgram);
     return strProgram;
 }
 
@@ -119,7 +122,34 @@ CString NewPadFileName(const CTime& time) { return time.Format(kNewPadFormat); }
 
 CString MakeNewPadPath() {
     CString strName = NewPadFileName(CTime::GetCurrentTime());
-    return GetHomeFolder() + "\\" + strName;
+    CString strHome = GetHomeFolder();
+    return EndsWith(strHome, "\\") ? strHome + strName : strHome + "\\" + strName;
+}
+
+CString FullPath(CString strPath) {
+    CString strFull;
+    for (DWORD nSize = MAX_PATH;;) {
+        char* p = strFull.GetBuffer(static_cast<int>(nSize));
+        if (!p)
+            return strPath;
+        DWORD n = ::GetFullPathNameA(strPath, nSize + 1, p, NULL);
+        if (n == 0)
+            return strPath;
+        if (n <= nSize) {
+            strFull.ReleaseBuffer(static_cast<int>(n));
+            break;
+        }
+        nSize = n;
+    }
+    // A short (8.3) name becomes the file's own; a file not there yet keeps the name as given.
+    CString strLong;
+    DWORD n = ::GetLongPathNameA(strFull, NULL, 0);
+    char* p = n ? strLong.GetBuffer(static_cast<int>(n)) : NULL;
+    if (p && ::GetLongPathNameA(strFull, p, n) == n - 1) {
+        strLong.ReleaseBuffer(static_cast<int>(n - 1));
+        return strLong;
+    }
+    return strFull;
 }
 
 CString PadSectionName(CString strPath) { return SplitPath(strPath).strName + ".ql"; }
@@ -130,6 +160,4 @@ CString StripQuotes(CString strText) {
     return strText;
 }
 
-void DeletePadSection(CString strSection) {
-    WritePrivateProfileStringA(strSection, NULL, NULL, AfxGetApp()->GetProfileName());
-}
+void DeletePadSection(CString strSection) { DeleteSettingsSection(strSection); }

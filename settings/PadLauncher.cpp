@@ -28,12 +28,22 @@ int OpenAddress(HWND hWndOwner, const char* pszAddress, const CString& strFailur
     return 0;
 }
 
+// The new process takes the whole rest of its command line as one path, blanks and commas
+// included, after skipping the blanks before it and taking off one pair of quotes round it.
+// So a path goes as it is unless that would change it: then it goes in quotes.
+CString PathArgument(const CString& strPath) {
+    if (strPath.IsEmpty())
+        return strPath;
+    bool bLeadingBlank = static_cast<unsigned char>(strPath.GetAt(0)) <= ' ';
+    bool bQuoted = StripQuotes(strPath) != strPath;
+    return bLeadingBlank || bQuoted ? "\"" + strPath + "\"" : strPath;
+}
+
 } // namespace
 
 bool LaunchPad(HWND hWndOwner, CString strPath) {
-    // The path goes unquoted: the new process takes the whole rest of its command line as
-    // one path, blanks and commas included.
-    CString strCommandLine = "\"" + GetProgramFolder() + "\\" + kProgramFileName + "\" " + strPath;
+    CString strCommandLine =
+        "\"" + GetProgramFolder() + "\\" + kProgramFileName + "\" " + PathArgument(strPath);
     UINT nResult = WinExec(strCommandLine, SW_SHOWNORMAL);
     if (nResult > 31)
         return true;

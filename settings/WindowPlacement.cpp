@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "framework/CWinApp.h"
+#include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
 
 namespace {
@@ -16,15 +16,13 @@ bool IsGlobalSection(const char* pszSection) {
 } // namespace
 
 void SaveWindowPlacement(HWND hWnd, const char* pszSection) {
+    // A window already gone has no place to keep.
     RECT rect;
-    ::GetWindowRect(hWnd, &rect);
-    CWinApp* pApp = AfxGetApp();
-    pApp->WriteProfileInt(pszSection, KEY_ROW, rect.left);
-    pApp->WriteProfileInt(pszSection, KEY_COLUMN, rect.top);
-    if (!IsGlobalSection(pszSection)) {
-        pApp->WriteProfileInt(pszSection, KEY_WIDTH, rect.right - rect.left);
-        pApp->WriteProfileInt(pszSection, KEY_HEIGHT, rect.bottom - rect.top);
-    }
+    if (!::GetWindowRect(hWnd, &rect))
+        return;
+    WritePosition(pszSection, rect.left, rect.top);
+    if (!IsGlobalSection(pszSection))
+        WriteSize(pszSection, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 void RestoreWindowPlacement(HWND hWnd, const char* pszSection) {
@@ -33,27 +31,27 @@ void RestoreWindowPlacement(HWND hWnd, const char* pszSection) {
     RECT rectDesktop;
     ::GetWindowRect(::GetDesktopWindow(), &rectDesktop);
 
-    CWinApp* pApp = AfxGetApp();
-    int x = pApp->GetProfileInt(pszSection, KEY_ROW, rect.left);
-    int y = pApp->GetProfileInt(pszSection, KEY_COLUMN, rect.top);
-    int nDefaultWidth = pApp->GetProfileInt(QUILLOW_GLOBAL_SECTION, KEY_WIDTH, 0);
-    int nDefaultHeight = pApp->GetProfileInt(QUILLOW_GLOBAL_SECTION, KEY_HEIGHT, 0);
-    int nWidth = pApp->GetProfileInt(pszSection, KEY_WIDTH, nDefaultWidth);
-    int nHeight = pApp->GetProfileInt(pszSection, KEY_HEIGHT, nDefaultHeight);
+    const StoredPlacement noPlacement = {0, 0, 0, 0};
+    StoredPlacement defaultSize = ReadPlacement(QUILLOW_GLOBAL_SECTION, noPlacement);
+    const StoredPlacement defaults = {rect.left, rect.top, defaultSize.cx, defaultSize.cy};
+    StoredPlacement placement = ReadPlacement(pszSection, defaults);
 
     // Only the top-left corner is pulled back, and only onto the primary display.
-    if (x < 0 || x > rectDesktop.right || y < 0 || y > rectDesktop.bottom) {
-        x = 0;
-        y = 0;
+    if (placement.x < 0 || placement.x > rectDesktop.right || placement.y < 0 ||
+        placement.y > rectDesktop.bottom) {
+        placement.x = 0;
+        placement.y = 0;
     }
     if (IsGlobalSection(pszSection)) {
-        nWidth = 0;
-        nHeight = 0;
+        placement.cx = 0;
+        placement.cy = 0;
     }
 
     // SWP_NOZORDER keeps the stacking order and the top-most state as they are.
-    if (nWidth <= 0 || nHeight <= 0)
-        ::SetWindowPos(hWnd, HWND_TOPMOST, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    if (placement.cx <= 0 || placement.cy <= 0)
+        ::SetWindowPos(hWnd, HWND_TOPMOST, placement.x, placement.y, 0, 0,
+                       SWP_NOZORDER | SWP_NOSIZE);
     else
-        ::SetWindowPos(hWnd, HWND_TOPMOST, x, y, nWidth, nHeight, SWP_NOZORDER);
+        ::SetWindowPos(hWnd, HWND_TOPMOST, placement.x, placement.y, placement.cx, placement.cy,
+                       SWP_NOZORDER);
 }

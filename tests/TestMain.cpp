@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include "framework/CWinApp.h"
+#include "res/resource.h"
 
 int main(int argc, char **argv) {
-  CWinApp app;
+  CWinApp app(IDS_APP_TITLE);
   app.InitApplication(GetModuleHandle(NULL), "");
-  app.SetProfileName("QUILLOW.INI");
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -15,9 +15,9 @@ TEST(ContentsCommands, APadInUseIsRefusedAtTheMomentOfTheCommand) {
     ASSERT_TRUE(session.Start());
     ASSERT_EQ(session.Items(), (Items{"Shopping.ql"}));
     // Taken after the last refresh: the entry shows no mark, yet the pad is in use.
-    FileLock held(session.PadPath("Shopping.ql"));
+    PadLock held(session.PadPath("Shopping.ql"));
 
-    const SeenBox open = session.Command(IDC_CONTENTS_OPEN);
+    const SeenMessageBox open = session.Command(IDC_CONTENTS_OPEN);
     EXPECT_EQ(open.text, "Shopping.ql is already in use.");
     EXPECT_EQ(open.caption, "Quillow");
     EXPECT_EQ(open.buttons, (std::vector<int>{IDOK}));
@@ -35,14 +35,14 @@ TEST(ContentsCommands, ErasingAsksAndOnlyYesDeletesTheFileAndItsSettings) {
     ASSERT_TRUE(IniSetInt("b.ql", "ShowOnStartup", 0));
     ASSERT_TRUE(IniSetInt("a.ql", "ShowOnStartup", 0));
     // Marked at the start, released before the command: the test is made afresh.
-    FileLock held(session.PadPath("b.ql"));
+    PadLock held(session.PadPath("b.ql"));
     ASSERT_TRUE(session.Start());
     ASSERT_EQ(session.Items(), (Items{"a.ql", "b.ql*", "c.ql"}));
     held.Release();
     ASSERT_TRUE(SelectListItem(session.List(), 1));
     ASSERT_TRUE(session.AddPad("later.ql"));
 
-    const SeenBox question = session.Command(IDC_CONTENTS_ERASE, IDNO);
+    const SeenMessageBox question = session.Command(IDC_CONTENTS_ERASE, IDNO);
     EXPECT_EQ(question.text, "Erase b.ql?");
     EXPECT_EQ(question.caption, "Quillow");
     EXPECT_EQ(question.buttons, (std::vector<int>{IDYES, IDNO}));
@@ -72,17 +72,17 @@ TEST(ContentsCommands, AnEraseThatFailsIsReportedAndKeepsTheFileAndItsSettings) 
         ASSERT_TRUE(SetFileAttributesA(session.PadPath("Fixed.ql").c_str(), attributes));
         ASSERT_TRUE(session.Start());
 
-        std::unique_ptr<FileLock> held;
+        std::unique_ptr<PadLock> held;
         auto takeIt = [&] {
             if (!readOnly)
-                held.reset(new FileLock(session.PadPath("Fixed.ql")));
+                held.reset(new PadLock(session.PadPath("Fixed.ql")));
         };
         EXPECT_EQ(session.Command(IDC_CONTENTS_ERASE, IDYES, takeIt).text, "Erase Fixed.ql?");
-        const SeenBox failure = session.Answer(IDOK);
+        const SeenMessageBox failure = session.Answer(IDOK);
         EXPECT_EQ(failure.text, "Unable to erase Fixed.ql.");
         EXPECT_EQ(failure.buttons, (std::vector<int>{IDOK}));
         held.reset();
-        EXPECT_EQ(session.PadText("Fixed.ql"), "keep me\r\n");
+        EXPECT_EQ(FileText(session.PadPath("Fixed.ql")), "keep me\r\n");
         EXPECT_TRUE(IniHasSection("Fixed.ql"));
     }
 }

@@ -66,7 +66,7 @@ TEST(ContentsLifeCycle, ThePadsMarkedToShowAtStartUpAreReopenedButNeverOneAlread
     ASSERT_TRUE(IniSetInt("Marked.ql", "ShowOnStartup", 1));
     ASSERT_TRUE(IniSetInt("Unmarked.ql", "ShowOnStartup", 0));
     ASSERT_TRUE(IniSetInt("Open.ql", "ShowOnStartup", 1));
-    FileLock held(session.PadPath("Open.ql"));
+    PadLock held(session.PadPath("Open.ql"));
     ASSERT_TRUE(session.Start());
 
     EXPECT_TRUE(WaitForWindowInGroup(session.Group(), nullptr, "Marked.ql"));

@@ -11,7 +11,7 @@ TEST(ContentsList, ListsEveryPadSortedWithoutRegardToCaseAndMarksThoseHeld) {
     ContentsSession session;
     ASSERT_TRUE(session.AddPads({"banana.ql", "Apple.ql", "cherry.ql", "Date.ql", "notes.txt"}));
     ASSERT_TRUE(CreateDirectoryA(session.PadPath("Old.ql").c_str(), NULL));
-    FileLock held(session.PadPath("cherry.ql"));
+    PadLock held(session.PadPath("cherry.ql"));
     ASSERT_TRUE(held.Held());
 
     ASSERT_TRUE(session.Start());
@@ -38,7 +38,7 @@ TEST(ContentsList, AnEmptyListDisablesOnlyOpenRenameAndEraseAndEachRefreshReadsT
     EXPECT_EQ(session.Items(), (Items{"Shopping.ql"}));
     EXPECT_TRUE(session.IsEnabled(IDC_CONTENTS_ERASE));
 
-    FileLock held(session.PadPath("Shopping.ql"));
+    PadLock held(session.PadPath("Shopping.ql"));
     EXPECT_EQ(session.Items(), (Items{"Shopping.ql"})) << "the list is a snapshot until refreshed";
     ASSERT_TRUE(session.Refresh());
     EXPECT_EQ(session.Items(), (Items{"Shopping.ql*"}));

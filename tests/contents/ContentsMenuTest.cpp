@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ContentsSession.h"
@@ -18,19 +17,6 @@ using namespace contents_test;
 namespace {
 
 const UINT WM_PROBE = WM_APP + 1;
-
-// A menu item's id and text; separators read as {0, ""}.
-using MenuRow = std::pair<UINT, std::string>;
-
-std::vector<MenuRow> RowsOf(HMENU menu) {
-    std::vector<MenuRow> rows;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char text[256] = "";
-        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        rows.push_back({GetMenuItemID(menu, i), text});
-    }
-    return rows;
-}
 
 // A contents window that runs a probe once it is up, then goes away with its icon.
 class CProbeContentsDlg : public CContentsDlg {
@@ -97,7 +83,7 @@ TEST_F(ContentsMenu, TheTrayMenuHoldsThePadsInSearchOrderBetweenTheFixedItems) {
                 ASSERT_TRUE(WriteFileBytes(m_home.File(name), "x"));
             }
         }
-        FileLock held(m_home.File("mike.ql"));
+        PadLock held(m_home.File("mike.ql"));
         const std::vector<std::string> order = SearchOrder(m_home.Path());
         ASSERT_EQ(order.size(), pads ? 3u : 0u);
 
@@ -115,11 +101,11 @@ TEST_F(ContentsMenu, TheTrayMenuHoldsThePadsInSearchOrderBetweenTheFixedItems) {
                                              {ID_TRAY_ABOUT, "&About Quillow..."},
                                              {0, ""},
                                              {ID_TRAY_EXIT, "Exit Quillow..."}});
-            EXPECT_EQ(RowsOf(dlg.TrayMenu()), expected);
+            EXPECT_EQ(MenuRows(dlg.TrayMenu()), expected);
 
             // A second build starts again from nothing.
             dlg.BuildTrayMenu();
-            EXPECT_EQ(RowsOf(dlg.TrayMenu()).size(), expected.size());
+            EXPECT_EQ(MenuRows(dlg.TrayMenu()).size(), expected.size());
         });
     }
 }

@@ -25,18 +25,6 @@ std::vector<std::string> SearchOrder(const std::string& folder) {
     return names;
 }
 
-FileLock::FileLock(const std::string& path)
-    : m_file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, NULL,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL)) {}
-
-FileLock::~FileLock() { Release(); }
-
-void FileLock::Release() {
-    if (m_file != INVALID_HANDLE_VALUE)
-        CloseHandle(m_file);
-    m_file = INVALID_HANDLE_VALUE;
-}
-
 ContentsSession::ContentsSession() : m_ini(m_home.Path()), m_pid(0), m_window(NULL) {}
 
 bool ContentsSession::AddPads(std::initializer_list<std::string> names) {
@@ -44,11 +32,6 @@ bool ContentsSession::AddPads(std::initializer_list<std::string> names) {
         if (!AddPad(name))
             return false;
     return true;
-}
-
-std::string ContentsSession::PadText(const std::string& name) const {
-    std::string text;
-    return ReadFileBytes(PadPath(name), text) ? text : "(unreadable)";
 }
 
 bool ContentsSession::Start(const std::string& args, bool waitHidden) {
@@ -113,20 +96,9 @@ std::vector<DWORD> ContentsSession::OtherPids() {
     return pids;
 }
 
-SeenBox ContentsSession::Answer(int answer, const std::function<void()>& meanwhile) {
-    SeenBox seen;
-    HWND box = WaitForMessageBox();
-    if (!box)
-        return seen;
-    seen = {MessageBoxText(box), MessageBoxCaption(box), MessageBoxButtons(box), HasIcon(box)};
-    if (meanwhile)
-        meanwhile();
-    AnswerMessageBox(box, answer);
-    return seen;
-}
-
-SeenBox ContentsSession::Command(int buttonId, int answer, const std::function<void()>& meanwhile) {
-    return Click(buttonId) ? Answer(answer, meanwhile) : SeenBox();
+SeenMessageBox ContentsSession::Command(int buttonId, int answer,
+                                        const std::function<void()>& meanwhile) {
+    return Click(buttonId) ? Answer(answer, meanwhile) : SeenMessageBox();
 }
 
 } // namespace contents_test

@@ -23,28 +23,6 @@ int CurrentMonth();
 // The names a folder search of "*.ql" finds in the folder, in the order it finds them.
 std::vector<std::string> SearchOrder(const std::string& folder);
 
-// Holds a file open as a running pad does: read and write, write sharing denied.
-class FileLock {
-  public:
-    explicit FileLock(const std::string& path);
-    ~FileLock();
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-    bool Held() const { return m_file != INVALID_HANDLE_VALUE; }
-    void Release();
-
-  private:
-    HANDLE m_file;
-};
-
-// What a message box showed before it was answered; empty text when none came.
-struct SeenBox {
-    std::string text;
-    std::string caption;
-    std::vector<int> buttons;
-    bool icon = false;
-};
-
 class ContentsSession {
   public:
     ContentsSession();
@@ -57,7 +35,6 @@ class ContentsSession {
     }
     bool AddPads(std::initializer_list<std::string> names);
     std::string PadPath(const std::string& name) const { return m_home.File(name); }
-    std::string PadText(const std::string& name) const;
     const std::string& Home() const { return m_home.Path(); }
 
     // Starts the contents process and waits for its window, which counts once it is visible
@@ -107,10 +84,12 @@ class ContentsSession {
         return driver::WaitForMessageBox(m_pid, ms);
     }
     // Waits for the next message box, reads it, runs meanwhile and answers it.
-    SeenBox Answer(int answer, const std::function<void()>& meanwhile = nullptr);
+    driver::SeenMessageBox Answer(int answer, const std::function<void()>& meanwhile = nullptr) {
+        return driver::AnswerNextMessageBox(m_pid, answer, driver::kWaitMs, meanwhile);
+    }
     // Clicks a button and answers the message box it brings.
-    SeenBox Command(int buttonId, int answer = IDOK,
-                    const std::function<void()>& meanwhile = nullptr);
+    driver::SeenMessageBox Command(int buttonId, int answer = IDOK,
+                                   const std::function<void()>& meanwhile = nullptr);
 
   private:
     driver::TempFolder m_home;

@@ -61,7 +61,7 @@ TEST(ContentsTray, APadItemSelectsItsEntryAndOpensItsPadOrRefusesAPadInUse) {
     ContentsSession session;
     ASSERT_TRUE(session.AddPads({"delta.ql", "Alpha.ql", "charlie.ql", "Bravo.ql"}));
     ASSERT_TRUE(session.Start());
-    FileLock held(session.PadPath("charlie.ql"));
+    PadLock held(session.PadPath("charlie.ql"));
     ASSERT_TRUE(session.BuildTrayMenu());
     EXPECT_EQ(session.Items(), (Items{"Alpha.ql", "Bravo.ql", "charlie.ql*", "delta.ql"}))
         << "the menu's build refreshes the list";
@@ -85,7 +85,7 @@ TEST(ContentsTray, APadItemWhoseIdIsAButtonsOpensThePadNotTheButtonsCommand) {
         ASSERT_TRUE(session.AddPad("pad" + std::to_string(i) + ".ql"));
     ASSERT_TRUE(session.Start());
     const std::string target = SearchOrder(session.Home())[IDC_CONTENTS_ERASE - ID_TRAY_FIRST_PAD];
-    FileLock held(session.PadPath(target));
+    PadLock held(session.PadPath(target));
     ASSERT_TRUE(session.BuildTrayMenu());
 
     ASSERT_TRUE(session.TrayCommand(IDC_CONTENTS_ERASE));
@@ -98,7 +98,7 @@ TEST(ContentsTray, ExitAsksAndOnlyYesEndsTheProcessSavingThePosition) {
     ASSERT_TRUE(session.MoveTo(123, 87));
 
     ASSERT_TRUE(session.TrayCommand(ID_TRAY_EXIT));
-    const SeenBox question = session.Answer(IDNO);
+    const SeenMessageBox question = session.Answer(IDNO);
     EXPECT_EQ(question.text, "Exit Quillow Contents?");
     EXPECT_EQ(question.caption, "Quillow");
     EXPECT_EQ(question.buttons, (std::vector<int>{IDYES, IDNO}));

@@ -18,19 +18,14 @@ TEST(AboutDlgTest, TheHomePageButtonKeepsTheBoxOpenAndEnterEndsIt) {
     CAboutDlg dlg;
     INT_PTR result = -1;
     bool openAfterClick = false;
-    BoxSeen failure;
+    SeenMessageBox failure;
     RunWithUser([&] { result = dlg.DoModal(); },
                 [&] {
                     HWND about = WaitForDialog("About Quillow");
                     Click(about, IDC_ABOUT_HOME_PAGE);
                     // Without a browser the shell may report a failure over the box; any
                     // such message is answered, and the box must still be there after it.
-                    HWND box = driver::WaitForMessageBox(GetCurrentProcessId(), 3000);
-                    if (box) {
-                        failure.shown = true;
-                        failure.text = MessageBoxText(box);
-                        AnswerMessageBox(box, IDOK);
-                    }
+                    failure = AnswerNextMessageBox(GetCurrentProcessId(), IDOK, 3000);
                     openAfterClick = IsWindowVisible(about) != FALSE;
                     // Enter on the default button ends the box.
                     PostMessageA(GetDlgItem(about, IDOK), WM_KEYDOWN, VK_RETURN, 0);

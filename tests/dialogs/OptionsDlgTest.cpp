@@ -114,8 +114,8 @@ TEST_F(OptionsDlgTest, OkWithBothBoxesTickedWritesTheDefaultsAndTheNextOpeningSt
 
 TEST_F(OptionsDlgTest, TheFontButtonShowsItsMessageEveryTimeAndOkWithNothingTickedWritesNothing) {
     m_dlg.m_crBkColor = RGB(1, 2, 3);
-    BoxSeen first;
-    BoxSeen second;
+    SeenMessageBox first;
+    SeenMessageBox second;
     Run([&] {
         HWND dialog = WaitForDialog(kCaption);
         Click(dialog, IDC_OPTIONS_FONT);
@@ -132,7 +132,7 @@ TEST_F(OptionsDlgTest, TheFontButtonShowsItsMessageEveryTimeAndOkWithNothingTick
         "feature has been added.",
         first.text);
     EXPECT_EQ("Quillow", first.caption);
-    EXPECT_EQ(1 << IDOK, first.buttons);
+    EXPECT_EQ(std::vector<int>{IDOK}, first.buttons);
     EXPECT_FALSE(first.icon);
     EXPECT_EQ(first.text, second.text);
     EXPECT_EQ(RGB(1, 2, 3), m_dlg.m_crBkColor);

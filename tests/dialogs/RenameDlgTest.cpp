@@ -58,17 +58,13 @@ class RenameDlgTest : public testing::Test {
 
     std::string Path(const std::string& name) const { return m_folder.File(name); }
 
-    std::string Contents(const std::string& name) const {
-        std::string data;
-        return ReadFileBytes(Path(name), data) ? data : "<missing>";
-    }
-
     // Renames the pad at path with a fresh dialog while the user types name and ends the
     // dialog as asked, then answers the message boxes the rename raises, in turn.
-    std::vector<BoxSeen> Rename(const std::string& path, const std::string& name,
-                                const std::vector<int>& answers = {}, Ending ending = Ending::Ok) {
+    std::vector<SeenMessageBox> Rename(const std::string& path, const std::string& name,
+                                       const std::vector<int>& answers = {},
+                                       Ending ending = Ending::Ok) {
         m_dlg.reset(new CTestRenameDlg);
-        std::vector<BoxSeen> boxes;
+        std::vector<SeenMessageBox> boxes;
         RunWithUser([&] { m_dlg->DoRename(path.c_str()); },
                     [&] {
                         m_initialName = EnterName(name, ending);
@@ -88,7 +84,7 @@ class RenameDlgTest : public testing::Test {
     void ExpectNotRenamed(INT_PTR endCode) {
         EXPECT_EQ(endCode, m_dlg->m_nEndCode);
         EXPECT_FALSE(m_dlg->m_bRenamed);
-        EXPECT_EQ("milk\r\nbread", Contents("Shopping.ql"));
+        EXPECT_EQ("milk\r\nbread", FileText(Path("Shopping.ql")));
     }
 
     TempFolder m_folder;
@@ -120,7 +116,7 @@ TEST_F(RenameDlgTest, RenamingMovesTheFileInItsFolderAndCarriesTheSixKeysAndTheC
     EXPECT_TRUE(m_dlg->m_bRenamed);
     EXPECT_STREQ(Path("Plans.ql").c_str(), m_dlg->m_strName);
     EXPECT_FALSE(FileExists(Path("Shopping.ql")));
-    EXPECT_EQ("milk\r\nbread", Contents("Plans.ql"));
+    EXPECT_EQ("milk\r\nbread", FileText(Path("Plans.ql")));
     EXPECT_FALSE(IniHasSection("Shopping.ql"));
     EXPECT_EQ((Lines{"Row=10", "Column=20", "Width=300", "Height=200", "ShowOnStartup=0",
                      "AlwaysOnTop=1", "BkColor=65280"}),
@@ -140,7 +136,7 @@ TEST_F(RenameDlgTest, ABareNameIsRenamedInTheCurrentFolderAndAPadWithoutSettings
     EXPECT_EQ("Shopping", m_initialName);
     EXPECT_TRUE(m_dlg->m_bRenamed);
     EXPECT_STREQ("Plans.ql", m_dlg->m_strName);
-    EXPECT_EQ("milk\r\nbread", Contents("Plans.ql"));
+    EXPECT_EQ("milk\r\nbread", FileText(Path("Plans.ql")));
     EXPECT_FALSE(FileExists(Path("Shopping.ql")));
     EXPECT_FALSE(IniHasSection("Shopping.ql"));
     EXPECT_EQ(
@@ -176,14 +172,14 @@ TEST_F(RenameDlgTest, TheOverwriteQuestionNoChangesNothingAndYesReplacesTheClose
     AddPlans();
     IniSetInt("Plans.ql", "BkColor", 255);
 
-    const BoxSeen question = Rename(Path("Shopping.ql"), "plans", {IDNO}).front();
+    const SeenMessageBox question = Rename(Path("Shopping.ql"), "plans", {IDNO}).front();
     EXPECT_TRUE(question.shown);
     EXPECT_EQ("plans.ql already exists.\nWould you like to overwrite this Quillow?", question.text);
     EXPECT_EQ("Quillow", question.caption);
-    EXPECT_EQ((1 << IDYES) | (1 << IDNO), question.buttons);
+    EXPECT_EQ((std::vector<int>{IDYES, IDNO}), question.buttons);
     EXPECT_TRUE(question.icon);
     ExpectNotRenamed(IDOK);
-    EXPECT_EQ("old plans", Contents("Plans.ql"));
+    EXPECT_EQ("old plans", FileText(Path("Plans.ql")));
     EXPECT_EQ(5, IniGetInt("Shopping.ql", "Row", -1));
     EXPECT_EQ(99, IniGetInt("Plans.ql", "Row", -1));
 
@@ -193,7 +189,7 @@ TEST_F(RenameDlgTest, TheOverwriteQuestionNoChangesNothingAndYesReplacesTheClose
     EXPECT_TRUE(m_dlg->m_bRenamed);
     EXPECT_STREQ(Path("Plans.ql").c_str(), m_dlg->m_strName);
     EXPECT_FALSE(FileExists(Path("Shopping.ql")));
-    EXPECT_EQ("milk\r\nbread", Contents("Plans.ql"));
+    EXPECT_EQ("milk\r\nbread", FileText(Path("Plans.ql")));
     EXPECT_FALSE(IniHasSection("Shopping.ql"));
     EXPECT_EQ(5, IniGetInt("Plans.ql", "Row", -1));
     EXPECT_EQ(255, IniGetInt("Plans.ql", "BkColor", -1));
@@ -214,6 +210,9 @@ TEST_F(RenameDlgTest, AFailedRenameNamesBothFilesAndLeavesEveryPadAsItWas) {
         // user agreed to overwrite the closed target, which must still be there.
         {"renamed pad held", "Plans", "Shopping.ql", CFile::modeRead | CFile::shareDenyWrite},
         {"a name the file system refuses", "a*b", nullptr, 0},
+        // A device's name would reach the device, not a file.
+        {"a device's name", "Con", nullptr, 0},
+        {"a device's name with an extension", "lpt1.txt", nullptr, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -222,19 +221,21 @@ TEST_F(RenameDlgTest, AFailedRenameNamesBothFilesAndLeavesEveryPadAsItWas) {
             ASSERT_TRUE(held.Open(Path(c.held).c_str(), c.heldMode));
         }
         const bool overwrite = std::string(c.typed) == "Plans";
-        const std::vector<BoxSeen> boxes =
+        const std::vector<SeenMessageBox> boxes =
             Rename(Path("Shopping.ql"), c.typed,
                    overwrite ? std::vector<int>{IDYES, IDOK} : std::vector<int>{IDOK});
         held.Close();
 
         EXPECT_TRUE(boxes.front().shown);
-        const BoxSeen& failure = boxes.back();
-        EXPECT_EQ("Unable to rename Shopping.ql to " + std::string(c.typed) + ".ql.", failure.text);
+        const SeenMessageBox& failure = boxes.back();
+        const std::string typedName =
+            std::string(c.typed).substr(0, std::string(c.typed).find('.'));
+        EXPECT_EQ("Unable to rename Shopping.ql to " + typedName + ".ql.", failure.text);
         EXPECT_EQ("Quillow", failure.caption);
-        EXPECT_EQ(1 << IDOK, failure.buttons);
+        EXPECT_EQ(std::vector<int>{IDOK}, failure.buttons);
         EXPECT_FALSE(failure.icon);
         ExpectNotRenamed(IDOK);
-        EXPECT_EQ("old plans", Contents("Plans.ql"));
+        EXPECT_EQ("old plans", FileText(Path("Plans.ql")));
         EXPECT_EQ(Lines{"Row=5"}, IniSectionLines("Shopping.ql"));
         EXPECT_EQ(Lines{"Row=99"}, IniSectionLines("Plans.ql"));
         EXPECT_FALSE(IniHasSection("a*b.ql"));

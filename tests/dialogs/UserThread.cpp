@@ -48,21 +48,8 @@ HWND WaitForDialog(const char* caption) {
     return driver::WaitForTopWindow(GetCurrentProcessId(), "#32770", caption);
 }
 
-HWND WaitForBox() { return driver::WaitForMessageBox(GetCurrentProcessId()); }
-
-BoxSeen AnswerBox(int answer) {
-    BoxSeen seen;
-    HWND box = WaitForBox();
-    if (!box)
-        return seen;
-    seen.shown = true;
-    seen.text = driver::MessageBoxText(box);
-    seen.caption = driver::MessageBoxCaption(box);
-    for (int id : driver::MessageBoxButtons(box))
-        seen.buttons |= 1 << id;
-    seen.icon = driver::HasIcon(box);
-    driver::AnswerMessageBox(box, answer);
-    return seen;
+driver::SeenMessageBox AnswerBox(int answer) {
+    return driver::AnswerNextMessageBox(GetCurrentProcessId(), answer);
 }
 
 void Click(HWND dialog, int id) {

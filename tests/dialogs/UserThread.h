@@ -4,7 +4,8 @@
 #include <windows.h>
 
 #include <functional>
-#include <string>
+
+#include "tests/driver/MessageBoxes.h"
 
 namespace dialogs_test {
 
@@ -15,19 +16,9 @@ void RunWithUser(const std::function<void()>& modal, const std::function<void()>
 
 // A visible dialog of this process with the caption, once it appears; NULL after the wait.
 HWND WaitForDialog(const char* caption);
-// The next message box of this process, or NULL.
-HWND WaitForBox();
 
-// What a message box showed, and the answer given to it.
-struct BoxSeen {
-    bool shown = false;
-    std::string text;
-    std::string caption;
-    int buttons = 0;
-    bool icon = false;
-};
-// Waits for a message box, records it and answers it with the button id.
-BoxSeen AnswerBox(int answer);
+// Waits for a message box of this process, records it and answers it with the button id.
+driver::SeenMessageBox AnswerBox(int answer);
 
 // A pushed button or ticked box, as a click would do it; waits until the click has been
 // handled or the control's dialog is busy with what it opened.

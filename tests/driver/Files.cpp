@@ -103,6 +103,11 @@ bool ReadFileBytes(const std::string& path, std::string& data) {
     return true;
 }
 
+std::string FileText(const std::string& path) {
+    std::string data;
+    return ReadFileBytes(path, data) ? data : "<missing>";
+}
+
 bool WriteFileBytes(const std::string& path, const std::string& data) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, NULL));

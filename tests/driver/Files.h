@@ -18,6 +18,9 @@ bool FileExists(const std::string& path);
 // Reads the whole file as bytes; false when it cannot be opened (for instance while a pad
 // holds it locked against reading, which pads do not do, or when it is missing).
 bool ReadFileBytes(const std::string& path, std::string& data);
+// The file's bytes, or "<missing>" when it cannot be read, so that a test compares a file's
+// text in one expectation.
+std::string FileText(const std::string& path);
 // Creates or replaces the file with exactly these bytes.
 bool WriteFileBytes(const std::string& path, const std::string& data);
 

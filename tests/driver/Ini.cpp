@@ -12,6 +12,37 @@ const char* const kGlobalSection = "Quillow Contents";
 
 namespace {
 
+// The lock that every Quillow process takes around each access of the settings file: a
+// named mutex, named after the file's full path in capitals with "/" for "\\".
+class SettingsLock {
+  public:
+    SettingsLock() {
+        std::string name = IniPath();
+        CharUpperBuffA(&name[0], static_cast<DWORD>(name.size()));
+        for (char& ch : name)
+            if (ch == '\\')
+                ch = '/';
+        name = "Marrowdale.Quillow.Settings:" + name;
+        if (name.size() >= MAX_PATH)
+            name = "Marrowdale.Quillow.Settings:" + name.substr(name.size() - (MAX_PATH - 29));
+        m_mutex = CreateMutexA(NULL, FALSE, name.c_str());
+        const DWORD wait = m_mutex ? WaitForSingleObject(m_mutex, 5000) : WAIT_FAILED;
+        m_owned = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+    }
+    ~SettingsLock() {
+        if (m_owned)
+            ReleaseMutex(m_mutex);
+        if (m_mutex)
+            CloseHandle(m_mutex);
+    }
+    SettingsLock(const SettingsLock&) = delete;
+    SettingsLock& operator=(const SettingsLock&) = delete;
+
+  private:
+    HANDLE m_mutex = NULL;
+    bool m_owned = false;
+};
+
 // Writing with every argument null makes the profile functions release their cached copy of
 // the file (Wine keeps one per process and may otherwise serve stale values).
 void FlushCache() { WritePrivateProfileStringA(NULL, NULL, NULL, IniPath().c_str()); }
@@ -75,6 +106,7 @@ bool IniSetInt(const std::string& section, const std::string& key, int value) {
 }
 
 bool IniSetString(const std::string& section, const std::string& key, const std::string& value) {
+    SettingsLock lock;
     const bool written = WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
                                                     IniPath().c_str()) != FALSE;
     FlushCache();
@@ -82,6 +114,7 @@ bool IniSetString(const std::string& section, const std::string& key, const std:
 }
 
 bool IniDeleteKey(const std::string& section, const std::string& key) {
+    SettingsLock lock;
     const bool written =
         WritePrivateProfileStringA(section.c_str(), key.c_str(), NULL, IniPath().c_str()) != FALSE;
     FlushCache();
@@ -120,6 +153,7 @@ std::vector<std::string> IniSectionLines(const std::string& section) {
 }
 
 void IniReset() {
+    SettingsLock lock;
     FlushCache();
     const std::string path = IniPath();
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -126,4 +126,21 @@ bool AnswerMessageBox(HWND box, int id, DWORD ms) {
     return PostCommand(box, id) && WaitForWindowGone(box, ms);
 }
 
+SeenMessageBox AnswerNextMessageBox(DWORD pid, int answer, DWORD ms,
+                                    const std::function<void()>& meanwhile) {
+    SeenMessageBox seen;
+    HWND box = WaitForMessageBox(pid, ms);
+    if (!box)
+        return seen;
+    seen.shown = true;
+    seen.text = MessageBoxText(box);
+    seen.caption = MessageBoxCaption(box);
+    seen.buttons = MessageBoxButtons(box);
+    seen.icon = HasIcon(box);
+    if (meanwhile)
+        meanwhile();
+    AnswerMessageBox(box, answer);
+    return seen;
+}
+
 } // namespace driver

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,20 @@ std::vector<int> MessageBoxButtons(HWND box);
 bool HasIcon(HWND box);
 // Chooses the button with this id and waits until the box is gone.
 bool AnswerMessageBox(HWND box, int id, DWORD ms = kWaitMs);
+
+// What a message box showed before it was answered; shown is false, and the rest empty, when
+// none came.
+struct SeenMessageBox {
+    bool shown = false;
+    std::string text;
+    std::string caption;
+    std::vector<int> buttons;
+    bool icon = false;
+};
+
+// Waits for the process's next message box, records what it shows, runs meanwhile (when
+// given) while the box is still up, then answers it with the button id.
+SeenMessageBox AnswerNextMessageBox(DWORD pid, int answer, DWORD ms = kWaitMs,
+                                    const std::function<void()>& meanwhile = nullptr);
 
 } // namespace driver

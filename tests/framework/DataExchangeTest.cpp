@@ -38,12 +38,6 @@ class COptionsChecksDlg : public CModelessDialog {
     BOOL m_bSizeDefault;
 };
 
-std::string EditText(HWND edit) {
-    char text[256] = "";
-    GetWindowTextA(edit, text, sizeof text);
-    return text;
-}
-
 } // namespace
 
 TEST(DataExchange, TextGoesToTheEditLimitedToTheMaximumAndComesBack) {
@@ -51,12 +45,12 @@ TEST(DataExchange, TextGoesToTheEditLimitedToTheMaximumAndComesBack) {
     ASSERT_TRUE(dlg.Create());
     dlg.m_strName = "Shop 1.ql";
     EXPECT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ("Shop 1.ql", EditText(dlg.Edit()));
+    EXPECT_EQ("Shop 1.ql", WindowText(dlg.Edit()));
     // Typed characters beyond the limit are refused by the edit itself.
     SetWindowTextA(dlg.Edit(), "");
     for (char ch : std::string("abcdefghijk"))
         ::SendMessageA(dlg.Edit(), WM_CHAR, static_cast<WPARAM>(ch), 0);
-    EXPECT_EQ("abcdefgh", EditText(dlg.Edit()));
+    EXPECT_EQ("abcdefgh", WindowText(dlg.Edit()));
 
     SetWindowTextA(dlg.Edit(), "List.ql");
     EXPECT_TRUE(dlg.UpdateData(TRUE));
@@ -74,13 +68,7 @@ TEST(DataExchange, MaxCharsRefusesALongerTextWithAMessage) {
 
     // The refusal shows a modal message box on this thread; answer it from another one.
     std::string text;
-    std::thread answerer([&] {
-        const HWND box = WaitForMessageBox(GetCurrentProcessId());
-        if (box) {
-            text = MessageBoxText(box);
-            AnswerMessageBox(box, IDOK);
-        }
-    });
+    std::thread answerer([&] { text = AnswerNextMessageBox(GetCurrentProcessId(), IDOK).text; });
     const BOOL bSaved = dlg.UpdateData(TRUE);
     answerer.join();
     EXPECT_FALSE(bSaved);

@@ -6,6 +6,7 @@
 
 #include "framework/CDialog.h"
 #include "framework/CWinApp.h"
+#include "framework/Module.h"
 
 class CModelessDialog : public CDialog {
   public:

@@ -26,7 +26,7 @@ TEST_F(PadDocument, ANewPadIsNamedAfterTheTimeAndCreatedEmptyWithBothFlags) {
                                              "[01][0-9]-[0-5][0-9]-[0-5][0-9](AM|PM)\\.ql")))
         << caption;
     std::string path = m_home.File(caption);
-    EXPECT_EQ("", Contents(path));
+    EXPECT_EQ("", FileText(path));
     EXPECT_EQ(1, IniGetInt(caption, "ShowOnStartup", -7));
     EXPECT_EQ(0, IniGetInt(caption, "AlwaysOnTop", -7));
 
@@ -44,7 +44,7 @@ TEST_F(PadDocument, QuotedAndUnquotedPathsWithBlanksAndCommasOpenThePad) {
         ASSERT_TRUE(pad.window) << args;
         EXPECT_EQ("milk, eggs", WindowText(pad.edit));
         ASSERT_TRUE(ClosePad(pad));
-        EXPECT_EQ("milk, eggs", Contents(path));
+        EXPECT_EQ("milk, eggs", FileText(path));
     }
 }
 
@@ -54,12 +54,12 @@ TEST_F(PadDocument, TypingAndLeavingSavesTheTextByteForByteWithCrLf) {
     // The caret waits after the last character, so typing appends.
     ASSERT_TRUE(TypeText(pad.edit, "\nthird line"));
     ASSERT_TRUE(TakeFocusAway());
-    EXPECT_TRUE(WaitUntil([&] { return Contents(pad.path) == "first\r\nsecond\r\nthird line"; }))
-        << Contents(pad.path);
+    EXPECT_TRUE(WaitUntil([&] { return FileText(pad.path) == "first\r\nsecond\r\nthird line"; }))
+        << FileText(pad.path);
     EXPECT_FALSE(WriteFileBytes(pad.path, "")) << "the pad holds its file against writing";
     ASSERT_TRUE(Activate(pad.window));
     ASSERT_TRUE(ClosePad(pad));
-    EXPECT_EQ("first\r\nsecond\r\nthird line", Contents(pad.path));
+    EXPECT_EQ("first\r\nsecond\r\nthird line", FileText(pad.path));
     EXPECT_TRUE(IniHasKey("Notes.ql", "Row"));
     EXPECT_TRUE(IniHasKey("Notes.ql", "Height"));
 }
@@ -71,7 +71,7 @@ TEST_F(PadDocument, OpeningAndClosingAPadChangesNoByteOfItsFile) {
     EXPECT_EQ(bytes, WindowText(pad.edit));
     ASSERT_TRUE(TakeFocusAway());
     ASSERT_TRUE(ClosePad(pad));
-    EXPECT_EQ(bytes, Contents(pad.path));
+    EXPECT_EQ(bytes, FileText(pad.path));
 }
 
 TEST_F(PadDocument, DeletingAllTheTextAndClosingDeletesFileAndSection) {
@@ -106,7 +106,7 @@ TEST_F(PadDocument, ErasingAsksOnlyWhenThereIsTextAndNoChangesNothing) {
             EXPECT_TRUE(m_group.IsRunning(pad.pid));
             EXPECT_EQ(c.text, WindowText(pad.edit));
             ASSERT_TRUE(ClosePad(pad));
-            EXPECT_EQ(c.text, Contents(pad.path));
+            EXPECT_EQ(c.text, FileText(pad.path));
             EXPECT_TRUE(IniHasSection(c.name));
         } else {
             ASSERT_TRUE(m_group.WaitForExit(pad.pid, kWaitMs));
@@ -126,7 +126,7 @@ TEST_F(PadDocument, AFileOfExactly32768BytesOpens) {
     EXPECT_EQ(bytes.size(), WindowText(pad.edit).size());
     EXPECT_FALSE(FindMessageBox(pad.pid));
     ASSERT_TRUE(ClosePad(pad));
-    EXPECT_EQ(bytes, Contents(pad.path));
+    EXPECT_EQ(bytes, FileText(pad.path));
 }
 
 TEST_F(PadDocument, AFileOneByteOverTheLimitIsRefusedAndLeftAlone) {
@@ -138,7 +138,7 @@ TEST_F(PadDocument, AFileOneByteOverTheLimitIsRefusedAndLeftAlone) {
     ASSERT_TRUE(box);
     ASSERT_TRUE(AnswerMessageBox(box, IDOK));
     ASSERT_TRUE(m_group.WaitForExit(pid, kWaitMs));
-    EXPECT_EQ(bytes, Contents(path));
+    EXPECT_EQ(bytes, FileText(path));
     EXPECT_FALSE(IniHasSection("Huge.ql"));
     // The pad that lost its file keeps its flags and placement under the empty name.
     EXPECT_EQ(1, IniGetInt(".ql", "ShowOnStartup", -7));
@@ -175,7 +175,7 @@ TEST_F(PadDocument, ASecondPadOnAHeldFileAsksAndOnlyYesStartsANewPad) {
         ASSERT_TRUE(m_group.WaitForExit(second, kWaitMs));
         EXPECT_TRUE(answer == IDYES || m_group.NewPids(before).empty()) << "No starts nothing";
         EXPECT_TRUE(m_group.IsRunning(first.pid));
-        EXPECT_EQ("mine", Contents(first.path));
+        EXPECT_EQ("mine", FileText(first.path));
         EXPECT_EQ("mine", WindowText(first.edit));
     }
 }
@@ -187,7 +187,7 @@ TEST_F(PadDocument, EndingTheSessionSavesWhatWasTypedSinceTheLastLossOfFocus) {
     DWORD_PTR result = 0;
     ASSERT_TRUE(
         SendMessageTimeoutA(pad.window, WM_ENDSESSION, TRUE, 0, SMTO_BLOCK, kWaitMs, &result));
-    EXPECT_EQ("before and after", Contents(pad.path));
+    EXPECT_EQ("before and after", FileText(pad.path));
 }
 
 } // namespace

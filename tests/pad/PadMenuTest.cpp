@@ -1,9 +1,6 @@
 // The pad's system menu and its commands: the rows it holds, the two flags, rename and
 // options, as a user reaches them.
-#include <utility>
-
-#include "framework/CMenu.h"
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "pad/PadSystemMenu.h"
 #include "res/resource.h"
 #include "tests/pad/PadTesting.h"
@@ -13,35 +10,6 @@ using padtest::Pad;
 
 namespace {
 
-// A menu row: its id and text, or 0 and "" for a separator.
-using Row = std::pair<UINT, std::string>;
-
-std::vector<Row> MenuRows(HWND window) {
-    std::vector<Row> rows;
-    CMenuHandle menu(GetSystemMenu(window, FALSE));
-    for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_ID;
-        GetMenuItemInfoA(menu, i, TRUE, &info);
-        CString text;
-        if (!(info.fType & MFT_SEPARATOR))
-            menu.GetMenuString(i, text, MF_BYPOSITION);
-        rows.push_back({info.fType & MFT_SEPARATOR ? 0 : info.wID, text.GetString()});
-    }
-    return rows;
-}
-
-// Whether a pad holds the file: opening it for writing fails. Nothing is written.
-bool IsHeld(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return true;
-    CloseHandle(file);
-    return false;
-}
-
 bool IsChecked(HWND window, UINT id) {
     return (GetMenuState(GetSystemMenu(window, FALSE), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
@@ -49,9 +17,9 @@ bool IsChecked(HWND window, UINT id) {
 using PadMenuInProcess = padtest::PadInProcessTest;
 
 TEST_F(PadMenuInProcess, TheSystemMenuHoldsExactlyThePadsSeventeenRows) {
-    std::vector<Row> rows;
-    Run([&](CPadDlg& pad) { rows = MenuRows(pad); });
-    const std::vector<Row> expected = {
+    std::vector<MenuRow> rows;
+    Run([&](CPadDlg& pad) { rows = MenuRows(GetSystemMenu(pad, FALSE)); });
+    const std::vector<MenuRow> expected = {
         {ID_PAD_NEW, "&New Quillow"},
         {0, ""},
         {ID_PAD_RENAME, "&Rename..."},
@@ -81,16 +49,15 @@ TEST(PadMenuStrings, AnItemWhoseTextDoesNotLoadIsLeftOutWhileTheSeparatorsStay) 
     HWND window = CreateWindowExA(0, "STATIC", "menu", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0,
                                   0, 100, 100, NULL, NULL, NULL, NULL);
     ASSERT_TRUE(window != NULL);
-    CWinApp* app = AfxGetApp();
-    HINSTANCE resources = app->m_hInstance;
-    app->m_hInstance = noStrings;
+    HINSTANCE resources = AfxGetResourceHandle();
+    AfxSetResourceHandle(noStrings);
     BuildPadSystemMenu(window);
-    app->m_hInstance = resources;
+    AfxSetResourceHandle(resources);
 
-    std::vector<Row> rows = MenuRows(window);
+    std::vector<MenuRow> rows = MenuRows(GetSystemMenu(window, FALSE));
     DestroyWindow(window);
     FreeLibrary(noStrings);
-    EXPECT_EQ(std::vector<Row>(4, Row(0, "")), rows);
+    EXPECT_EQ(std::vector<MenuRow>(4, MenuRow(0, "")), rows);
 }
 
 TEST_F(PadMenuInProcess, TheCheckMarksFollowEachToggleOfTheFlags) {
@@ -146,7 +113,7 @@ TEST_F(PadCommands, RenamingThroughThePadMovesFileAndSettingsAndRelocks) {
     ASSERT_TRUE(TypeText(pad.edit, " typed"));
     HWND dialog = OpenDialog(pad, ID_PAD_RENAME, "Enter New Name");
     ASSERT_TRUE(dialog);
-    EXPECT_EQ("draft text typed", Contents(pad.path)) << "the pad saves before it lets go";
+    EXPECT_EQ("draft text typed", FileText(pad.path)) << "the pad saves before it lets go";
     EXPECT_EQ("Draft", WindowText(ControlOf(dialog, IDC_RENAME_NAME)));
     ASSERT_TRUE(SetText(ControlOf(dialog, IDC_RENAME_NAME), "Final"));
     ASSERT_TRUE(ClickButton(dialog, IDOK));
@@ -155,14 +122,14 @@ TEST_F(PadCommands, RenamingThroughThePadMovesFileAndSettingsAndRelocks) {
     EXPECT_TRUE(WaitUntil([&] { return CaptionOf(pad.window) == "Final.ql"; }))
         << CaptionOf(pad.window);
     EXPECT_FALSE(FileExists(pad.path));
-    EXPECT_EQ("draft text typed", Contents(renamed));
+    EXPECT_EQ("draft text typed", FileText(renamed));
     EXPECT_EQ("draft text typed", WindowText(pad.edit));
     EXPECT_FALSE(IniHasSection("Draft.ql"));
     EXPECT_EQ(RGB(0, 255, 255), static_cast<COLORREF>(IniGetInt("Final.ql", "BkColor", -1)));
     EXPECT_EQ(1, IniGetInt("Final.ql", "ShowOnStartup", -7));
     EXPECT_FALSE(WriteFileBytes(renamed, "x")) << "the pad holds the renamed file again";
     ASSERT_TRUE(ClosePad(pad));
-    EXPECT_EQ("draft text typed", Contents(renamed));
+    EXPECT_EQ("draft text typed", FileText(renamed));
 }
 
 TEST_F(PadCommands, ACancelledRenameReopensTheSameFileWithItsTextFromDisk) {
@@ -177,7 +144,7 @@ TEST_F(PadCommands, ACancelledRenameReopensTheSameFileWithItsTextFromDisk) {
     EXPECT_EQ("Stay.ql", CaptionOf(pad.window));
     EXPECT_FALSE(WriteFileBytes(pad.path, "x")) << "the pad holds its file again";
     ASSERT_TRUE(ClosePad(pad));
-    EXPECT_EQ("changed meanwhile", Contents(pad.path));
+    EXPECT_EQ("changed meanwhile", FileText(pad.path));
 }
 
 TEST_F(PadCommands, RenamingOntoAnotherPadAsksAndYesReplacesItUnlessItsOwnPadHoldsIt) {
@@ -203,10 +170,10 @@ TEST_F(PadCommands, RenamingOntoAnotherPadAsksAndYesReplacesItUnlessItsOwnPadHol
     };
 
     renameTo("Other", IDNO);
-    EXPECT_TRUE(WaitUntil([&] { return IsHeld(pad.path); })) << "the pad holds its file again";
+    EXPECT_TRUE(WaitUntil([&] { return IsPadLocked(pad.path); })) << "the pad holds its file again";
     EXPECT_EQ("Mine.ql", CaptionOf(pad.window));
-    EXPECT_EQ("mine", Contents(pad.path));
-    EXPECT_EQ("other", Contents(other));
+    EXPECT_EQ("mine", FileText(pad.path));
+    EXPECT_EQ("other", FileText(other));
 
     // The pad holding Held.ql keeps it: the replacement fails and nothing changes.
     renameTo("Held", IDYES);
@@ -215,17 +182,17 @@ TEST_F(PadCommands, RenamingOntoAnotherPadAsksAndYesReplacesItUnlessItsOwnPadHol
     EXPECT_EQ("Unable to rename Mine.ql to Held.ql.", MessageBoxText(failure));
     EXPECT_FALSE(HasIcon(failure));
     ASSERT_TRUE(AnswerMessageBox(failure, IDOK));
-    EXPECT_TRUE(WaitUntil([&] { return IsHeld(pad.path); })) << "the pad holds its file again";
+    EXPECT_TRUE(WaitUntil([&] { return IsPadLocked(pad.path); })) << "the pad holds its file again";
     EXPECT_EQ("Mine.ql", CaptionOf(pad.window));
-    EXPECT_EQ("mine", Contents(pad.path));
-    EXPECT_EQ("held", Contents(held.path));
+    EXPECT_EQ("mine", FileText(pad.path));
+    EXPECT_EQ("held", FileText(held.path));
     EXPECT_EQ("Held.ql", CaptionOf(held.window));
 
     renameTo("Other", IDYES);
     EXPECT_TRUE(WaitUntil([&] { return CaptionOf(pad.window) == "Other.ql"; }));
     EXPECT_FALSE(FileExists(pad.path));
-    EXPECT_EQ("mine", Contents(other));
-    EXPECT_TRUE(IsHeld(other)) << "the pad holds its new file";
+    EXPECT_EQ("mine", FileText(other));
+    EXPECT_TRUE(IsPadLocked(other)) << "the pad holds its new file";
 }
 
 TEST_F(PadCommands, OptionsWithTheDefaultsTickedStoreTheGlobalColourAndSizeOnlyOnOk) {

@@ -3,6 +3,9 @@
 // reached through Wine's drive Z:); without it the test is skipped.
 #include <stdlib.h>
 
+#include <thread>
+
+#include "res/resource.h"
 #include "tests/pad/PadTesting.h"
 
 using namespace driver;
@@ -63,15 +66,70 @@ TEST_F(PadSaveFailure, ASaveTheDiskRefusesKeepsTheOldTextAndTriesAgainLater) {
     EXPECT_EQ(0u, text.find("Unable to save Full disk.ql.")) << text;
     EXPECT_NE(std::string::npos, text.find("Error code = 112.")) << text;
     ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-    EXPECT_EQ("the old text", Contents(path));
+    EXPECT_EQ("the old text", FileText(path));
     EXPECT_EQ("the old text" + typed, WindowText(pad.edit));
 
     // With room again, the next loss of focus saves.
     ASSERT_TRUE(DeleteFileA(filler.c_str()));
     ASSERT_TRUE(Activate(pad.window));
     ASSERT_TRUE(TakeFocusAway());
-    EXPECT_TRUE(WaitUntil([&] { return Contents(path) == "the old text" + typed; }));
+    EXPECT_TRUE(WaitUntil([&] { return FileText(path) == "the old text" + typed; }));
     ASSERT_TRUE(ClosePad(pad));
+    DeleteFileA(path.c_str());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PadSaveFailure, ClosingOrRenamingAPadThatCannotSaveKeepsItsTextUnlessTheUserLetsItGo) {
+    std::string folder = TinyDiskFolder();
+    if (folder.empty())
+        GTEST_SKIP() << "QUILLOW_TINY_DISK names no tiny file system";
+    std::string path = folder + "\\Closing.ql";
+    std::string filler = folder + "\\filler.bin";
+    DeleteFileA(filler.c_str());
+    ASSERT_TRUE(WriteFileBytes(path, "the old text"));
+    ASSERT_TRUE(FillDisk(filler));
+    padtest::Pad pad = OpenPad(path, "Closing.ql");
+    ASSERT_TRUE(pad.window);
+    const std::string typed = "the old text" + std::string(6000, 'n');
+    ASSERT_TRUE(TypeText(pad.edit, typed.substr(12)));
+
+    // One message for each attempt, never a second one behind it.
+    const std::string failure = "Unable to save Closing.ql.\n\nError code = 112.";
+    const auto expectOneBox = [&](const std::string& text, std::vector<int> buttons, int answer) {
+        HWND box = padtest::ExpectMessageBox(pad.pid, failure + text, buttons);
+        ASSERT_TRUE(box);
+        ASSERT_TRUE(AnswerMessageBox(box, answer));
+        EXPECT_FALSE(WaitForMessageBox(pad.pid, 500));
+    };
+    ASSERT_TRUE(PostClose(pad.window));
+    expectOneBox("\n\nClose it anyway and lose what is not saved?", {IDYES, IDNO}, IDNO);
+    ASSERT_TRUE(PostSysCommand(pad.window, ID_PAD_RENAME));
+    expectOneBox("\n\nThe text stays in the window; Quillow tries again when you next leave it.",
+                 {IDOK}, IDOK);
+    EXPECT_FALSE(FindTopWindow(pad.pid, "#32770", "Enter New Name"));
+    EXPECT_TRUE(m_group.IsRunning(pad.pid));
+    EXPECT_EQ(typed, WindowText(pad.edit));
+
+    // At the end of the session, the pad asks Windows to wait.
+    DWORD_PTR answer = TRUE;
+    std::thread session([&] {
+        SendMessageTimeoutA(pad.window, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 30000, &answer);
+    });
+    HWND box = WaitForMessageBox(pad.pid);
+    EXPECT_TRUE(box);
+    if (box)
+        AnswerMessageBox(box, IDOK);
+    session.join();
+    EXPECT_EQ(FALSE, static_cast<BOOL>(answer));
+
+    ASSERT_TRUE(PostClose(pad.window));
+    expectOneBox("\n\nClose it anyway and lose what is not saved?", {IDYES, IDNO}, IDYES);
+    ASSERT_TRUE(m_group.WaitForExit(pad.pid, kWaitMs));
+    EXPECT_EQ("the old text", FileText(path));
+    DeleteFileA(filler.c_str());
     DeleteFileA(path.c_str());
 }
 

@@ -59,11 +59,6 @@ bool PadEndToEndTest::ClosePad(const Pad& pad) {
     return driver::PostClose(pad.window) && m_group.WaitForExit(pad.pid, driver::kWaitMs);
 }
 
-std::string PadEndToEndTest::Contents(const std::string& path) {
-    std::string data;
-    return driver::ReadFileBytes(path, data) ? data : "<missing>";
-}
-
 PadInProcessTest::PadInProcessTest() : m_ini(m_home.Path()), m_path(m_home.File("Inside.ql")) {
     driver::WriteFileBytes(m_path, "inside");
 }

@@ -41,8 +41,6 @@ class PadEndToEndTest : public ::testing::Test {
     ::testing::AssertionResult ShowsColour(const Pad& pad, COLORREF colour);
     // Closes the pad as its close box would and waits for its process to end.
     bool ClosePad(const Pad& pad);
-    // The file's bytes, or "<missing>".
-    std::string Contents(const std::string& path);
 
     driver::TempFolder m_home;
     driver::ScopedIni m_ini;

@@ -53,6 +53,14 @@ TEST(HomeFolder, AStoredFolderIsReturnedUntestedWithoutChangingTheCurrentFolder)
     EXPECT_EQ("C:\\No Such Folder\\Pads\\", IniGetString(kGlobalSection, KEY_HOME_FOLDER));
 }
 
+TEST(HomeFolder, ADrivesRootKeepsItsBackslashSoThatItNamesTheRootNotTheDrivesCurrentFolder) {
+    ScopedIni ini("C:\\");
+    EXPECT_EQ("C:\\", Str(GetHomeFolder()));
+    const std::string path = Str(MakeNewPadPath());
+    EXPECT_EQ("C:\\", path.substr(0, 3));
+    EXPECT_NE('\\', path[3]);
+}
+
 TEST(HomeFolder, UnsetOrALoneBackslashWithADesktopFolderUsesItAndMakesItCurrentUnstored) {
     for (const char* stored : {"", "\\"}) {
         SCOPED_TRACE(stored);

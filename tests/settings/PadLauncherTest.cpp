@@ -7,6 +7,7 @@
 #include "SettingsTestSupport.h"
 #include "framework/CWinApp.h"
 #include "res/Links.h"
+#include "settings/PadFiles.h"
 #include "settings/PadLauncher.h"
 #include "settings/SettingsKeys.h"
 #include "tests/driver/Driver.h"
@@ -60,26 +61,14 @@ class PadLauncher : public testing::Test {
 // reads and answers the box.
 struct FailedLaunch {
     bool result = true;
-    std::string text;
-    std::string caption;
-    std::vector<int> buttons;
-    bool icon = true;
+    SeenMessageBox box;
 };
 
 FailedLaunch LaunchExpectingFailure(const char* path) {
     FailedLaunch launch;
-    bool result = true;
-    std::thread launcher([&] { result = LaunchPad(NULL, path); });
-    const HWND box = WaitForMessageBox(GetCurrentProcessId(), 40000);
-    if (box) {
-        launch.text = MessageBoxText(box);
-        launch.caption = MessageBoxCaption(box);
-        launch.buttons = MessageBoxButtons(box);
-        launch.icon = HasIcon(box);
-        AnswerMessageBox(box, IDOK);
-    }
+    std::thread launcher([&] { launch.result = LaunchPad(NULL, path); });
+    launch.box = AnswerNextMessageBox(GetCurrentProcessId(), IDOK, 40000);
     launcher.join();
-    launch.result = result;
     return launch;
 }
 
@@ -96,12 +85,17 @@ TEST_F(PadLauncher, ThePathArrivesUnquotedAndUnchangedAfterOneBackslashAndThePro
     const struct {
         std::string storedFolder;
         std::string path;
+        std::string sent;
     } cases[] = {
-        {RecorderFolder(), path},
+        {RecorderFolder(), path, path},
         // A stored trailing backslash is not doubled.
-        {RecorderFolder() + "\\", "Shopping.ql"},
+        {RecorderFolder() + "\\", "Shopping.ql", "Shopping.ql"},
         // An empty path gives the new process an empty argument string.
-        {RecorderFolder(), ""},
+        {RecorderFolder(), "", ""},
+        // Quoted only where the new process would otherwise change the path: it skips leading
+        // blanks and takes off one pair of quotes.
+        {RecorderFolder(), " Notes.ql", "\" Notes.ql\""},
+        {RecorderFolder(), "\"Notes.ql\"", "\"\"Notes.ql\"\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.storedFolder + " " + c.path);
@@ -110,8 +104,9 @@ TEST_F(PadLauncher, ThePathArrivesUnquotedAndUnchangedAfterOneBackslashAndThePro
         ASSERT_TRUE(LaunchPad(NULL, c.path.c_str()));
         Record record;
         ASSERT_TRUE(WaitForRecord(record));
-        EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" " + c.path, record.commandLine);
-        EXPECT_EQ(c.path, record.arguments);
+        EXPECT_EQ("\"" + RecorderFolder() + "\\Quillow.exe\" " + c.sent, record.commandLine);
+        EXPECT_EQ(c.sent, record.arguments);
+        EXPECT_EQ(c.path, std::string(StripQuotes(record.arguments.c_str())));
     }
 }
 
@@ -137,10 +132,10 @@ TEST_F(PadLauncher, AMissingProgramIsReportedWithItsFolderOrTheDriveRootAndTheEr
             IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, folder + "\\");
         const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
         EXPECT_FALSE(launch.result);
-        EXPECT_EQ(LaunchFailureText(folder, ERROR_FILE_NOT_FOUND), launch.text);
-        EXPECT_EQ("Quillow", launch.caption);
-        EXPECT_EQ(std::vector<int>{IDOK}, launch.buttons);
-        EXPECT_FALSE(launch.icon);
+        EXPECT_EQ(LaunchFailureText(folder, ERROR_FILE_NOT_FOUND), launch.box.text);
+        EXPECT_EQ("Quillow", launch.box.caption);
+        EXPECT_EQ(std::vector<int>{IDOK}, launch.box.buttons);
+        EXPECT_FALSE(launch.box.icon);
     }
 }
 
@@ -151,6 +146,6 @@ TEST_F(PadLauncher, AVeryLongProgramFolderIsShownWholeInTheFailureMessage) {
     EXPECT_FALSE(launch.result);
     const std::string start = LaunchFailureText(folder, 0);
     const std::string expectedStart = start.substr(0, start.rfind("Error code = "));
-    EXPECT_EQ(expectedStart, launch.text.substr(0, expectedStart.size()));
-    EXPECT_EQ(".", launch.text.substr(launch.text.size() - 1));
+    EXPECT_EQ(expectedStart, launch.box.text.substr(0, expectedStart.size()));
+    EXPECT_EQ(".", launch.box.text.substr(launch.box.text.size() - 1));
 }

@@ -1,9 +1,9 @@
 // The settings file as every process sees it: QUILLOW.INI in the Windows folder.
 #include <gtest/gtest.h>
 
-#include "framework/CWinApp.h"
 #include "settings/PadFiles.h"
 #include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
 #include "tests/driver/Driver.h"
 
 using namespace driver;
@@ -11,48 +11,44 @@ using namespace driver;
 TEST(SettingsStore, AMissingFileGivesEveryDefaultAndTheFirstWriteCreatesIt) {
     ScopedIni ini;
     IniReset();
-    CWinApp* pApp = AfxGetApp();
-    EXPECT_EQ(1, pApp->GetProfileInt(QUILLOW_GLOBAL_SECTION, KEY_SHOW_ON_STARTUP, 1));
-    EXPECT_STREQ("", pApp->GetProfileString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, ""));
+    EXPECT_EQ(1, ReadSettingInt(QUILLOW_GLOBAL_SECTION, KEY_SHOW_ON_STARTUP, 1));
+    EXPECT_STREQ("", ReadSettingString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, ""));
     EXPECT_FALSE(FileExists(IniPath()));
 
-    pApp->WriteProfileInt("Shopping.ql", KEY_ROW, 12);
+    WriteSettingInt("Shopping.ql", KEY_ROW, 12);
     EXPECT_TRUE(FileExists(IniPath()));
     EXPECT_EQ(12, IniGetInt("Shopping.ql", KEY_ROW, 0));
 }
 
 TEST(SettingsStore, SectionAndKeyNamesIgnoreCase) {
     ScopedIni ini;
-    CWinApp* pApp = AfxGetApp();
-    pApp->WriteProfileInt("Shopping.ql", KEY_ROW, 40);
-    EXPECT_EQ(40, pApp->GetProfileInt("SHOPPING.QL", "ROW", 0));
-    pApp->WriteProfileInt("shopping.QL", "row", 41);
-    EXPECT_EQ(41, pApp->GetProfileInt("Shopping.ql", KEY_ROW, 0));
+    WriteSettingInt("Shopping.ql", KEY_ROW, 40);
+    EXPECT_EQ(40, ReadSettingInt("SHOPPING.QL", "ROW", 0));
+    WriteSettingInt("shopping.QL", "row", 41);
+    EXPECT_EQ(41, ReadSettingInt("Shopping.ql", KEY_ROW, 0));
     EXPECT_EQ(1u, IniSectionLines("Shopping.ql").size());
 
-    pApp->WriteProfileString("QUILLOW CONTENTS", "homefolder", "C:\\Pads");
-    EXPECT_STREQ("C:\\Pads", pApp->GetProfileString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER));
+    WriteSettingString("QUILLOW CONTENTS", "homefolder", "C:\\Pads");
+    EXPECT_STREQ("C:\\Pads", ReadSettingString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, ""));
 }
 
 TEST(SettingsStore, NegativeValuesReadBackAsWritten) {
     ScopedIni ini;
-    CWinApp* pApp = AfxGetApp();
-    pApp->WriteProfileInt("Shopping.ql", KEY_BKCOLOR, COLOR_NOT_SET);
+    WriteSettingInt("Shopping.ql", KEY_BKCOLOR, COLOR_NOT_SET);
     EXPECT_EQ("-1", IniGetString("Shopping.ql", KEY_BKCOLOR));
-    EXPECT_EQ(-1, pApp->GetProfileInt("Shopping.ql", KEY_BKCOLOR, 0));
-    pApp->WriteProfileInt("Shopping.ql", KEY_ROW, -250);
-    EXPECT_EQ(-250, pApp->GetProfileInt("Shopping.ql", KEY_ROW, 0));
+    EXPECT_EQ(-1, ReadSettingInt("Shopping.ql", KEY_BKCOLOR, 0));
+    WriteSettingInt("Shopping.ql", KEY_ROW, -250);
+    EXPECT_EQ(-250, ReadSettingInt("Shopping.ql", KEY_ROW, 0));
     // A colour with every bit of the low three bytes set survives as well.
-    pApp->WriteProfileInt("Shopping.ql", KEY_BKCOLOR, 0xFFFFFF);
-    EXPECT_EQ(0xFFFFFF, pApp->GetProfileInt("Shopping.ql", KEY_BKCOLOR, -1));
+    WriteSettingInt("Shopping.ql", KEY_BKCOLOR, 0xFFFFFF);
+    EXPECT_EQ(0xFFFFFF, ReadSettingInt("Shopping.ql", KEY_BKCOLOR, -1));
 }
 
 TEST(SettingsStore, LongStringValuesAreReadWhole) {
     ScopedIni ini;
     const std::string folder = "C:\\" + std::string(1500, 'f');
     IniSetString(kGlobalSection, KEY_HOME_FOLDER, folder);
-    EXPECT_EQ(folder, std::string(AfxGetApp()->GetProfileString(QUILLOW_GLOBAL_SECTION,
-                                                                KEY_HOME_FOLDER, "")));
+    EXPECT_EQ(folder, std::string(ReadSettingString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, "")));
 }
 
 TEST(SettingsStore, DeletingAPadSectionRemovesOnlyThatSectionFromTheFile) {

@@ -95,6 +95,17 @@ TEST(SavePlacement, TheGlobalSectionInAnyCaseGetsThePositionOnly) {
     EXPECT_FALSE(IniHasKey(kGlobalSection, KEY_HEIGHT));
 }
 
+TEST(SavePlacement, AWindowAlreadyGoneWritesNothing) {
+    ScopedIni ini;
+    HWND gone = NULL;
+    {
+        TestWindow window(10, 10, 100, 100);
+        gone = window.Handle();
+    }
+    SaveWindowPlacement(gone, kPadSection);
+    EXPECT_FALSE(IniHasSection(kPadSection));
+}
+
 TEST(RestorePlacement, ASavedPadComesBackWhereAndAsLargeAsItWas) {
     ScopedIni ini;
     TestWindow window(120, 130, 260, 190);

@@ -1,13 +1,13 @@
-// Checks of the end-to-end driver itself, against a message box of this test program and
-// against programs every Windows installation has, so that a failing end-to-end test points
-// at Quillow and not at its driver.
+// Checks of the end-to-end driver itself, against message boxes, menus and files of this test
+// program and against programs every Windows installation has, so that a failing end-to-end
+// test points at Quillow and not at its driver.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <atomic>
 #include <thread>
 
-#include "tests/driver/Driver.h"
+#include "Driver.h"
 
 using namespace driver;
 
@@ -57,6 +57,26 @@ TEST(Driver, MessageBoxIsFoundReadAndAnsweredWithTheChosenButton) {
     EXPECT_TRUE(HasIcon(box));
     EXPECT_TRUE(AnswerMessageBox(box, IDNO));
     EXPECT_EQ(IDNO, question.Result());
+}
+
+TEST(Driver, TheNextMessageBoxIsRecordedWhileUpThenAnsweredAndNoneIsRecordedAsNotShown) {
+    MessageBoxThread notice("Unable to save A.ql.", "Driver check", MB_OK);
+    bool upMeanwhile = false;
+    const SeenMessageBox seen = AnswerNextMessageBox(GetCurrentProcessId(), IDOK, kWaitMs, [&] {
+        upMeanwhile = FindMessageBox(GetCurrentProcessId()) != NULL;
+    });
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ("Unable to save A.ql.", seen.text);
+    EXPECT_EQ("Driver check", seen.caption);
+    EXPECT_EQ(std::vector<int>{IDOK}, seen.buttons);
+    EXPECT_FALSE(seen.icon);
+    EXPECT_TRUE(upMeanwhile);
+    EXPECT_EQ(IDOK, notice.Result());
+
+    const SeenMessageBox none = AnswerNextMessageBox(GetCurrentProcessId(), IDOK, 300);
+    EXPECT_FALSE(none.shown);
+    EXPECT_EQ("", none.text);
+    EXPECT_TRUE(none.buttons.empty());
 }
 
 TEST(Driver, AnotherProcessIsTypedIntoReadFocusedAndEnded) {
@@ -112,4 +132,40 @@ TEST(Driver, ProgramsStartedByAProgramOfTheGroupJoinTheGroup) {
     EXPECT_NE(starter, ProcessOfWindow(started));
     EXPECT_TRUE(group.WaitForExit(starter, kWaitMs));
     EXPECT_EQ((std::vector<DWORD>{ProcessOfWindow(started)}), group.Pids());
+}
+
+TEST(Driver, APadLockKeepsOthersFromWritingButNotFromReadingUntilReleased) {
+    TempFolder folder;
+    const std::string path = folder.File("Held.ql");
+    ASSERT_TRUE(WriteFileBytes(path, "held text"));
+    EXPECT_FALSE(IsPadLocked(path));
+
+    PadLock lock(path);
+    ASSERT_TRUE(lock.Held());
+    EXPECT_TRUE(IsPadLocked(path));
+    EXPECT_FALSE(PadLock(path).Held()) << "one lock at a time, as one pad per file";
+    EXPECT_FALSE(WriteFileBytes(path, "other text"));
+    EXPECT_EQ("held text", FileText(path));
+    lock.Release();
+    EXPECT_FALSE(IsPadLocked(path));
+    EXPECT_TRUE(WriteFileBytes(path, "other text"));
+    EXPECT_EQ("other text", FileText(path));
+
+    const std::string missing = folder.File("Missing.ql");
+    EXPECT_FALSE(IsPadLocked(missing));
+    EXPECT_FALSE(PadLock(missing).Held());
+    EXPECT_EQ("<missing>", FileText(missing));
+}
+
+TEST(Driver, MenuRowsHoldIdsAndWholeTextsWithSeparatorsAsZeroAndEmpty) {
+    HMENU menu = CreatePopupMenu();
+    ASSERT_TRUE(menu != NULL);
+    // Longer than any fixed buffer a reader might use.
+    const std::string longText(600, 'w');
+    AppendMenuA(menu, MF_STRING, 7, "&Open\tCtrl+O");
+    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
+    AppendMenuA(menu, MF_STRING, 8, longText.c_str());
+    const std::vector<MenuRow> rows = MenuRows(menu);
+    DestroyMenu(menu);
+    EXPECT_EQ((std::vector<MenuRow>{{7, "&Open\tCtrl+O"}, {0, ""}, {8, longText}}), rows);
 }

@@ -1,0 +1,25 @@
+// A GDI object (brush, font...), deleted with its owner; empty until one is made.
+#pragma once
+#include <windows.h>
+
+template <typename T> class CGdiObjectT {
+  public:
+    explicit CGdiObjectT(T hObject = NULL) : m_hObject(hObject) {}
+    CGdiObjectT(const CGdiObjectT&) = delete;
+    CGdiObjectT& operator=(const CGdiObjectT&) = delete;
+    ~CGdiObjectT() {
+        if (m_hObject)
+            ::DeleteObject(m_hObject);
+    }
+
+    T m_hObject;
+    operator T() const { return m_hObject; }
+};
+
+// A solid brush of one colour.
+class CBrush : public CGdiObjectT<HBRUSH> {
+  public:
+    explicit CBrush(COLORREF crColor) : CGdiObjectT(::CreateSolidBrush(crColor)) {}
+};
+
+typedef CGdiObjectT<HFONT> CFont;

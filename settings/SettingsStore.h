@@ -1,0 +1,21 @@
+// Every read and write of the settings file, QUILLOW.INI. All processes (the contents window
+// and every pad) read and write it key by key at the moment they need a value; nothing is
+// cached. Section and key names ignore case; integers are stored as signed decimal text.
+//
+// Each call holds a lock meanwhile, so that the calls of all processes take turns: the named
+// mutex "Marrowdale.Quillow.Settings:" followed by the file's full path in capitals with "/"
+// for "\" (its last characters, when the name would be too long). Another program that
+// writes the file should take it too.
+#pragma once
+#include <windows.h>
+
+#include "framework/CString.h"
+
+// The value, or nDefault when the key or the file is missing.
+int ReadSettingInt(const char* pszSection, const char* pszKey, int nDefault);
+CString ReadSettingString(const char* pszSection, const char* pszKey, const char* pszDefault);
+// Creates the section and the file when needed.
+BOOL WriteSettingInt(const char* pszSection, const char* pszKey, int nValue);
+BOOL WriteSettingString(const char* pszSection, const char* pszKey, const char* pszValue);
+// Removes the section with all its keys; a missing section leaves the file as it was.
+BOOL DeleteSettingsSection(const char* pszSection);

@@ -1,0 +1,257 @@
+// A pad's file under faults, in-process: every file operation of a save, and of a load after
+// a crash, made to fail or to stop as a crash would. Whatever happens, what a pad opening
+// afterwards finds (the pad file, finished from its recovery file) is exactly the old text or
+// the new one: never a mixture, never nothing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "framework/CFile.h"
+#include "pad/PadFile.h"
+#include "settings/PadFileLock.h"
+#include "settings/PadRecovery.h"
+#include "tests/driver/Driver.h"
+
+using namespace driver;
+
+namespace {
+
+// The system's file calls, but once armed the N-th call (counted from 1) fails, or stops the
+// "process" there: that call and every later one do nothing, and a stopped write gets only
+// its first half onto the disk, as a power cut in the middle of it might.
+class CFaultyFileSystem : public CFileSystem {
+  public:
+    enum Fault { failOne, crash };
+
+    void Arm(int nAt, Fault fault) {
+        m_nAt = nAt;
+        m_fault = fault;
+        m_nCalls = 0;
+    }
+    int Calls() const { return m_nCalls; }
+    // Open dispositions of every Open asked for, allowed or not.
+    const std::vector<DWORD>& Creations() const { return m_creations; }
+
+    // The handles a crashed process leaves are closed by the system when it ends.
+    ~CFaultyFileSystem() override {
+        for (HANDLE hFile : m_handles)
+            CFileSystem::Close(hFile);
+    }
+
+    HANDLE Open(const char* pszPath, DWORD dwAccess, DWORD dwShare, DWORD dwCreation) override {
+        m_creations.push_back(dwCreation);
+        if (!Allow())
+            return INVALID_HANDLE_VALUE;
+        HANDLE hFile = CFileSystem::Open(pszPath, dwAccess, dwShare, dwCreation);
+        if (hFile != INVALID_HANDLE_VALUE)
+            m_handles.push_back(hFile);
+        return hFile;
+    }
+    BOOL Read(HANDLE hFile, void* pBuffer, DWORD nCount, DWORD* pnRead) override {
+        return Allow() && CFileSystem::Read(hFile, pBuffer, nCount, pnRead);
+    }
+    BOOL Write(HANDLE hFile, const void* pBuffer, DWORD nCount, DWORD* pnWritten) override {
+        if (Allow())
+            return CFileSystem::Write(hFile, pBuffer, nCount, pnWritten);
+        if (m_fault == crash && m_nCalls == m_nAt)
+            CFileSystem::Write(hFile, pBuffer, nCount / 2, pnWritten);
+        return FALSE;
+    }
+    BOOL Seek(HANDLE hFile, LONGLONG nOffset) override {
+        return Allow() && CFileSystem::Seek(hFile, nOffset);
+    }
+    BOOL SetEnd(HANDLE hFile) override { return Allow() && CFileSystem::SetEnd(hFile); }
+    BOOL Flush(HANDLE hFile) override { return Allow() && CFileSystem::Flush(hFile); }
+    BOOL GetSize(HANDLE hFile, LONGLONG* pnSize) override {
+        return Allow() && CFileSystem::GetSize(hFile, pnSize);
+    }
+    void Close(HANDLE hFile) override {
+        if (!Allow())
+            return;
+        CFileSystem::Close(hFile);
+        m_handles.erase(std::find(m_handles.begin(), m_handles.end(), hFile));
+    }
+    BOOL Remove(const char* pszPath) override { return Allow() && CFileSystem::Remove(pszPath); }
+
+  private:
+    bool Allow() {
+        if (!m_nAt)
+            return true;
+        ++m_nCalls;
+        if (m_nCalls == m_nAt || (m_fault == crash && m_nCalls > m_nAt)) {
+            SetLastError(ERROR_WRITE_FAULT);
+            return false;
+        }
+        return true;
+    }
+
+    int m_nAt = 0;
+    Fault m_fault = failOne;
+    int m_nCalls = 0;
+    std::vector<HANDLE> m_handles;
+    std::vector<DWORD> m_creations;
+};
+
+// What a pad opening the file now shows, with the real file system.
+std::string TextAPadWouldShow(const std::string& path) {
+    CFile file;
+    if (LockPadFile(file, path.c_str()) != padLockExisting || !RecoverPadFile(file, path.c_str()))
+        return "<no pad>";
+    CString bytes;
+    if (ReadPadFile(file, bytes) != padReadOk)
+        return "<unreadable>";
+    return std::string(bytes.GetString(), bytes.GetLength());
+}
+
+bool RecoveryFileLeft(const std::string& path) {
+    return FileExists(std::string(RecoveryFilePath(path.c_str())));
+}
+
+class PadFileFaults : public testing::Test {
+  protected:
+    TempFolder m_folder;
+    std::string m_path = m_folder.File("Faults.ql");
+};
+
+TEST_F(PadFileFaults, ASaveStoppedOrFailingAtAnyStepLeavesTheOldOrTheNewText) {
+    const std::string shortText = "the old text\r\nof two lines";
+    const std::string longText = shortText + "\r\nand a third, longer than the rest put together";
+    const struct {
+        const char* name;
+        std::string before;
+        std::string after;
+    } saves[] = {{"longer", shortText, longText}, {"shorter", longText, shortText}};
+    for (const auto& save : saves) {
+        for (CFaultyFileSystem::Fault fault : {CFaultyFileSystem::failOne, CFaultyFileSystem::crash}) {
+            // Until a run gets through without reaching the faulty step.
+            for (int nAt = 1;; ++nAt) {
+                SCOPED_TRACE(std::string(save.name) + (fault ? " crash" : " fail") + " at " +
+                             std::to_string(nAt));
+                ASSERT_TRUE(WriteFileBytes(m_path, save.before));
+                BOOL bSaved = FALSE;
+                int nCalls = 0;
+                {
+                    CFaultyFileSystem fileSystem;
+                    CFile file(fileSystem);
+                    ASSERT_EQ(padLockExisting, LockPadFile(file, m_path.c_str()));
+                    fileSystem.Arm(nAt, fault);
+                    bSaved = SavePadFile(file, m_path.c_str(), save.before.c_str(),
+                                         CString(save.after.c_str()));
+                    nCalls = fileSystem.Calls();
+                }
+                const std::string shown = TextAPadWouldShow(m_path);
+                if (bSaved)
+                    EXPECT_EQ(save.after, shown);
+                else
+                    EXPECT_TRUE(shown == save.before || shown == save.after) << shown;
+                EXPECT_FALSE(RecoveryFileLeft(m_path));
+                if (nCalls < nAt) {
+                    EXPECT_TRUE(bSaved);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(PadFileFaults, ALoadAfterACrashFinishesTheSaveWhereverItStopsItself) {
+    const std::string oldText = "old text, whole";
+    const std::string newText = "new text that the crash cut short, and longer";
+    const std::string torn = newText.substr(0, 20) + oldText.substr(5);
+    for (CFaultyFileSystem::Fault fault : {CFaultyFileSystem::failOne, CFaultyFileSystem::crash}) {
+        for (int nAt = 1;; ++nAt) {
+            SCOPED_TRACE((fault ? "crash at " : "fail at ") + std::to_string(nAt));
+            ASSERT_TRUE(WriteFileBytes(m_path, torn));
+            ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), m_path.c_str(), newText.c_str()));
+            int nCalls = 0;
+            {
+                CFaultyFileSystem fileSystem;
+                CFile file(fileSystem);
+                ASSERT_EQ(padLockExisting, LockPadFile(file, m_path.c_str()));
+                fileSystem.Arm(nAt, fault);
+                RecoverPadFile(file, m_path.c_str());
+                nCalls = fileSystem.Calls();
+            }
+            EXPECT_EQ(newText, TextAPadWouldShow(m_path));
+            EXPECT_FALSE(RecoveryFileLeft(m_path));
+            if (nCalls < nAt)
+                break;
+        }
+    }
+}
+
+TEST_F(PadFileFaults, AnIncompleteRecoveryFileIsDroppedAndThePadKeepsItsText) {
+    ASSERT_TRUE(WriteFileBytes(m_path, "untouched"));
+    ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), m_path.c_str(), "never finished"));
+    std::string recovery;
+    ASSERT_TRUE(ReadFileBytes(std::string(RecoveryFilePath(m_path.c_str())), recovery));
+    for (size_t cut : {size_t(3), recovery.size() - 1}) {
+        ASSERT_TRUE(WriteFileBytes(RecoveryFilePath(m_path.c_str()).GetString(),
+                                   recovery.substr(0, cut)));
+        EXPECT_EQ("untouched", TextAPadWouldShow(m_path));
+        EXPECT_FALSE(RecoveryFileLeft(m_path));
+    }
+    // And no search for pads ever finds a recovery file, by its long name or its short one.
+    ASSERT_TRUE(WriteFileBytes(RecoveryFilePath(m_path.c_str()).GetString(), recovery));
+    ASSERT_TRUE(DeleteFileA(m_path.c_str()));
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(m_folder.File("*.ql").c_str(), &found);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, search) << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+}
+
+// Refuses the first opens with an error, as a file that another process holds.
+class CBusyFileSystem : public CFileSystem {
+  public:
+    CBusyFileSystem(int nRefusals, DWORD dwError) : m_nRefusals(nRefusals), m_dwError(dwError) {}
+    HANDLE Open(const char* pszPath, DWORD dwAccess, DWORD dwShare, DWORD dwCreation) override {
+        m_creations.push_back(dwCreation);
+        if (static_cast<int>(m_creations.size()) <= m_nRefusals) {
+            SetLastError(m_dwError);
+            return INVALID_HANDLE_VALUE;
+        }
+        return CFileSystem::Open(pszPath, dwAccess, dwShare, dwCreation);
+    }
+    std::vector<DWORD> m_creations;
+
+  private:
+    int m_nRefusals;
+    DWORD m_dwError;
+};
+
+TEST_F(PadFileFaults, AFileHeldForAMomentIsWaitedForAndNeverTruncated) {
+    const struct {
+        int refusals;
+        DWORD error;
+        PadLockResult result;
+        size_t opens;
+    } cases[] = {
+        {1, ERROR_SHARING_VIOLATION, padLockExisting, 2},
+        {9, ERROR_LOCK_VIOLATION, padLockExisting, 10},
+        // Held for longer than a moment: in use.
+        {99, ERROR_SHARING_VIOLATION, padLockFailed, 10},
+        // No wait for what waiting cannot mend.
+        {9, ERROR_ACCESS_DENIED, padLockFailed, 1},
+        {9, ERROR_PATH_NOT_FOUND, padLockFailed, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.refusals) + " refusals with " + std::to_string(c.error));
+        ASSERT_TRUE(WriteFileBytes(m_path, "keep me"));
+        CBusyFileSystem fileSystem(c.refusals, c.error);
+        {
+            CFile file(fileSystem);
+            EXPECT_EQ(c.result, LockPadFile(file, m_path.c_str()));
+        }
+        EXPECT_EQ(c.opens, fileSystem.m_creations.size());
+        EXPECT_EQ(std::vector<DWORD>(fileSystem.m_creations.size(), OPEN_ALWAYS),
+                  fileSystem.m_creations);
+        std::string bytes;
+        ASSERT_TRUE(ReadFileBytes(m_path, bytes));
+        EXPECT_EQ("keep me", bytes);
+    }
+}
+
+} // namespace
