@@ -101,7 +101,11 @@ PathParts SplitPath(const char* pszPath) {
     return parts;
 }
 
-CString GetProgramFolder() { return FolderSetting(KEY_PROGRAM_FOLDER); }
+CString GetProgramFolder() {
+    // Nothing writes the key: without it, the program starts pads from its own folder.
+    CString strFolder = FolderSetting(KEY_PROGRAM_FOLDER);
+    return strFolder.IsEmpty() ? GetRunningProgramFolder() : strFolder;
+}
 
 CString GetHomeFolder() {
     CString strHome = FolderSetting(KEY_HOME_FOLDER);

@@ -1,5 +1,7 @@
 #include "Processes.h"
 
+#include <psapi.h>
+
 #include "Files.h"
 #include "Wait.h"
 
@@ -142,6 +144,16 @@ DWORD ProcessGroup::ExitCode(DWORD pid) {
     if (!GetExitCodeProcess(found->second, &code))
         return kUnknownExitCode;
     return code;
+}
+
+std::string ProcessImagePath(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process)
+        return std::string();
+    char path[MAX_PATH + 1] = "";
+    const DWORD length = GetModuleFileNameExA(process, NULL, path, sizeof path);
+    CloseHandle(process);
+    return std::string(path, length);
 }
 
 void ProcessGroup::KillAll() {

@@ -58,4 +58,7 @@ class ProcessGroup {
     std::map<DWORD, HANDLE> m_processes;
 };
 
+// The path of the program a process runs; empty when it cannot be read.
+std::string ProcessImagePath(DWORD pid);
+
 } // namespace driver

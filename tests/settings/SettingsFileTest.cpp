@@ -1,5 +1,6 @@
-// Which settings file Quillow uses, seen on a copy of Quillow.exe in a folder of its own: a
-// QUILLOW.INI beside the build's own Quillow.exe would redirect every other test.
+// Which settings file Quillow uses, and which program starts its next pad, seen on a copy of
+// Quillow.exe in a folder of its own: a QUILLOW.INI beside the build's own Quillow.exe would
+// redirect every other test.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -87,6 +88,10 @@ std::string IniBytes() {
     return ReadFileBytes(IniPath(), data) ? data : "<missing>";
 }
 
+bool SamePath(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
 } // namespace
 
 TEST(SettingsFile, AFileBesideTheProgramWinsOverTheWindowsFoldersWhichIsThenLeftAlone) {
@@ -131,4 +136,28 @@ TEST(SettingsFile, AFileBesideTheProgramWinsOverTheWindowsFoldersWhichIsThenLeft
             EXPECT_EQ("<missing>", ReadWide(copy.File(L"QUILLOW.INI")));
         }
     }
+}
+
+TEST(SettingsFile, APadWithNoProgramFolderStartsTheNextPadWithItsOwnProgram) {
+    // The Windows folder's settings name the build's own folder; the copy must not use them.
+    ScopedIni windowsIni;
+    ProgramCopy copy(L"Own Copy");
+    ASSERT_TRUE(copy.Ready());
+    ASSERT_TRUE(WriteWide(copy.File(L"QUILLOW.INI"), kPortableSettings));
+    ASSERT_TRUE(WriteWide(copy.File(L"Pads\\First.ql"), "text"));
+
+    ProcessGroup group;
+    const HWND first = WaitForTopWindow(
+        group.StartExe(copy.Exe(), "\"" + Narrow(copy.File(L"Pads\\First.ql")) + "\""), "#32770",
+        "First.ql");
+    ASSERT_TRUE(first);
+    const std::vector<HWND> known = TopWindows(group);
+    ASSERT_TRUE(PostSysCommand(first, ID_PAD_NEW));
+    const HWND next = WaitForNewWindow(group, known, "#32770", nullptr);
+    ASSERT_TRUE(next);
+    EXPECT_PRED2(SamePath, Narrow(copy.Exe()), ProcessImagePath(ProcessOfWindow(next)));
+    const std::string name = CaptionOf(next);
+    EXPECT_TRUE(WaitUntil([&] {
+        return ReadWide(copy.File(L"Pads\\" + Widen(name))) != "<missing>";
+    })) << name;
 }
