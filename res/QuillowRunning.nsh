@@ -2,7 +2,7 @@
 ; mutex for its whole life, so its presence is certain; trying to replace Quillow.exe is not
 ; (a running program can be deleted on some systems).
 
-!define QUILLOW_RUNNING_MUTEX "Marrowdale.Quillow.Running"
+!searchparse /file "../app/RunningInstances.h" '#define QUILLOW_RUNNING_MUTEX "' QUILLOW_RUNNING_MUTEX '"'
 !define QUILLOW_SYNCHRONIZE 0x00100000
 !define QUILLOW_RUNNING_TEXT "Quillow is running.$\r$\n$\r$\nClose your pads, and choose $\"Exit Quillow...$\" on the menu of the Quillow icon in the notification area. Then click Retry."
 
