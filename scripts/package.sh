@@ -12,7 +12,7 @@ build="$root/build/package"
 QUILLOW_WIN_ARCH=i686 QUILLOW_BUILD_DIR="$build" "$root/scripts/setup.sh"
 
 python3 - "$build/bin" "$root/build/Quillow-2.30.zip" <<'PY'
-import sys, zipfile, pathlib
+import sys, time, zipfile, pathlib
 bin_dir, target = pathlib.Path(sys.argv[1]), sys.argv[2]
 with zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED) as archive:
     for name in ("Quillow.exe", "Quillow.htm"):
@@ -20,7 +20,9 @@ with zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED) as archive:
     # A relative home folder is resolved against the settings file's folder, so the unpacked
     # folder keeps working wherever it is moved.
     archive.writestr("Quillow/QUILLOW.INI", "[Quillow Contents]\r\nHomeFolder=Pads\r\n")
-    archive.mkdir("Quillow/Pads")
+    pads = zipfile.ZipInfo("Quillow/Pads/", time.localtime()[:6])
+    pads.external_attr = 0o40755 << 16 | 0x10  # a folder, for Unix and for Windows
+    archive.writestr(pads, "")
 print("Package saved to " + target)
 PY
 
