@@ -17,69 +17,36 @@ namespace {
 // The settings of the portable copy: pads in "Pads" beside the program.
 const char kPortableSettings[] = "[Quillow Contents]\r\nHomeFolder=Pads\r\n";
 
-bool WriteWide(const std::wstring& path, const std::string& data) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, NULL);
-    CloseHandle(file);
-    return ok && written == data.size();
-}
-
-std::string ReadWide(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string data;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, NULL) && read > 0)
-        data.append(chunk, read);
-    CloseHandle(file);
-    return data;
-}
-
-void RemoveTreeWide(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTreeWide(folder + L"\\" + name);
-            else
-                DeleteFileW((folder + L"\\" + name).c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
-// A copy of Quillow.exe in a folder of its own, with pads beside it in "Pads". The folder's name
-// may lie outside the ANSI code page.
+// A copy of Quillow.exe in a folder of its own, whose name may lie outside the ANSI code page,
+// with a "Pads" folder beside it. The test reaches its files through the folder's short name.
 class ProgramCopy {
   public:
     explicit ProgramCopy(const std::wstring& folderName)
-        : m_folder(Widen(m_temp.Path()) + L"\\" + folderName),
-          m_ready(CreateDirectoryW(m_folder.c_str(), NULL) &&
-                  CreateDirectoryW(File(L"Pads").c_str(), NULL) &&
-                  CopyFileW(Widen(QuillowExePath()).c_str(), Exe().c_str(), TRUE)) {}
-    ~ProgramCopy() { RemoveTreeWide(m_folder); }
+        : m_folder(Widen(m_temp.Path()) + L"\\" + folderName) {
+        wchar_t shortFolder[MAX_PATH + 1] = L"";
+        if (CreateDirectoryW(m_folder.c_str(), NULL) &&
+            CopyFileW(Widen(QuillowExePath()).c_str(), Exe().c_str(), TRUE) &&
+            GetShortPathNameW(m_folder.c_str(), shortFolder, MAX_PATH))
+            m_shortFolder = Narrow(shortFolder);
+        m_ready = !m_shortFolder.empty() && CreateDirectoryA(File("Pads").c_str(), NULL);
+    }
+    // Under a name the ANSI API can remove along with the temporary folder.
+    ~ProgramCopy() { MoveFileW(m_folder.c_str(), Widen(m_temp.File("copy")).c_str()); }
     ProgramCopy(const ProgramCopy&) = delete;
     ProgramCopy& operator=(const ProgramCopy&) = delete;
 
     bool Ready() const { return m_ready; }
-    std::wstring Exe() const { return File(L"Quillow.exe"); }
-    std::wstring File(const std::wstring& name) const { return m_folder + L"\\" + name; }
+    std::wstring Exe() const { return m_folder + L"\\Quillow.exe"; }
+    std::string File(const std::string& name) const { return m_shortFolder + "\\" + name; }
+    std::string Read(const std::string& name) const {
+        std::string data;
+        return ReadFileBytes(File(name), data) ? data : "<missing>";
+    }
 
   private:
     TempFolder m_temp;
     std::wstring m_folder;
+    std::string m_shortFolder;
     bool m_ready;
 };
 
@@ -111,9 +78,9 @@ TEST(SettingsFile, AFileBesideTheProgramWinsOverTheWindowsFoldersWhichIsThenLeft
         ASSERT_TRUE(WriteFileBytes(windowsHome.File("Windows.ql"), "text"));
         ProgramCopy copy(c.folderName);
         ASSERT_TRUE(copy.Ready());
-        ASSERT_TRUE(WriteWide(copy.File(L"Pads\\Beside.ql"), "text"));
+        ASSERT_TRUE(WriteFileBytes(copy.File("Pads\\Beside.ql"), "text"));
         if (c.beside) {
-            ASSERT_TRUE(WriteWide(copy.File(L"QUILLOW.INI"), kPortableSettings));
+            ASSERT_TRUE(WriteFileBytes(copy.File("QUILLOW.INI"), kPortableSettings));
         }
         const std::string windowsBefore = IniBytes();
 
@@ -126,14 +93,13 @@ TEST(SettingsFile, AFileBesideTheProgramWinsOverTheWindowsFoldersWhichIsThenLeft
         // The first start schedules the update reminder in the file in use.
         if (c.beside) {
             EXPECT_TRUE(WaitUntil([&] {
-                return ReadWide(copy.File(L"QUILLOW.INI")).find("NextUpdateReminder=") !=
-                       std::string::npos;
+                return copy.Read("QUILLOW.INI").find("NextUpdateReminder=") != std::string::npos;
             }));
             group.KillAll();
             EXPECT_EQ(windowsBefore, IniBytes());
         } else {
             EXPECT_TRUE(WaitUntil([] { return IniHasKey(kGlobalSection, "NextUpdateReminder"); }));
-            EXPECT_EQ("<missing>", ReadWide(copy.File(L"QUILLOW.INI")));
+            EXPECT_EQ("<missing>", copy.Read("QUILLOW.INI"));
         }
     }
 }
@@ -143,13 +109,12 @@ TEST(SettingsFile, APadWithNoProgramFolderStartsTheNextPadWithItsOwnProgram) {
     ScopedIni windowsIni;
     ProgramCopy copy(L"Own Copy");
     ASSERT_TRUE(copy.Ready());
-    ASSERT_TRUE(WriteWide(copy.File(L"QUILLOW.INI"), kPortableSettings));
-    ASSERT_TRUE(WriteWide(copy.File(L"Pads\\First.ql"), "text"));
+    ASSERT_TRUE(WriteFileBytes(copy.File("QUILLOW.INI"), kPortableSettings));
+    ASSERT_TRUE(WriteFileBytes(copy.File("Pads\\First.ql"), "text"));
 
     ProcessGroup group;
-    const HWND first = WaitForTopWindow(
-        group.StartExe(copy.Exe(), "\"" + Narrow(copy.File(L"Pads\\First.ql")) + "\""), "#32770",
-        "First.ql");
+    const HWND first = WaitForTopWindow(group.StartExe(copy.Exe(), copy.File("Pads\\First.ql")),
+                                        "#32770", "First.ql");
     ASSERT_TRUE(first);
     const std::vector<HWND> known = TopWindows(group);
     ASSERT_TRUE(PostSysCommand(first, ID_PAD_NEW));
@@ -157,7 +122,5 @@ TEST(SettingsFile, APadWithNoProgramFolderStartsTheNextPadWithItsOwnProgram) {
     ASSERT_TRUE(next);
     EXPECT_PRED2(SamePath, Narrow(copy.Exe()), ProcessImagePath(ProcessOfWindow(next)));
     const std::string name = CaptionOf(next);
-    EXPECT_TRUE(WaitUntil([&] {
-        return ReadWide(copy.File(L"Pads\\" + Widen(name))) != "<missing>";
-    })) << name;
+    EXPECT_TRUE(FileExists(copy.File("Pads\\" + name))) << name;
 }
