@@ -5,7 +5,7 @@
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd), m_hWndOwner(NULL),
-      m_bOwnerDisabled(false), m_bModalEnded(false), m_nModalResult(-1) {}
+      m_bOwnerDisabled(false), m_bModalEnded(false), m_nModalResult(-1), m_bUnicode(false) {}
 
 INT_PTR CDialog::DoModal() {
     m_bModalEnded = false;
@@ -15,8 +15,12 @@ INT_PTR CDialog::DoModal() {
     if (m_bOwnerDisabled)
         ::EnableWindow(m_hWndOwner, FALSE);
 
-    HWND hWnd = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate),
-                                     m_hWndOwner, DialogProc, reinterpret_cast<LPARAM>(this));
+    HINSTANCE hInstance = AfxGetResourceHandle();
+    LPARAM lParam = reinterpret_cast<LPARAM>(this);
+    HWND hWnd = m_bUnicode ? ::CreateDialogParamW(hInstance, MAKEINTRESOURCEW(m_nIDTemplate),
+                                                  m_hWndOwner, DialogProc, lParam)
+                           : ::CreateDialogParamA(hInstance, MAKEINTRESOURCEA(m_nIDTemplate),
+                                                  m_hWndOwner, DialogProc, lParam);
     if (hWnd) {
         // A system-modal dialog stays above every other window; not every platform's dialog
         // manager does that for the template's style alone.
@@ -43,7 +47,8 @@ INT_PTR CDialog::DoModal() {
 void CDialog::RunModalLoop() {
     MSG msg;
     while (!m_bModalEnded && m_hWnd) {
-        BOOL bResult = ::GetMessageA(&msg, NULL, 0, 0);
+        BOOL bResult =
+            m_bUnicode ? ::GetMessageW(&msg, NULL, 0, 0) : ::GetMessageA(&msg, NULL, 0, 0);
         if (bResult == 0) {
             // Leave the quit request for whoever runs the next loop out.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
@@ -51,10 +56,14 @@ void CDialog::RunModalLoop() {
         }
         if (bResult == -1)
             return;
-        if (!m_hWnd || !::IsDialogMessageA(m_hWnd, &msg)) {
-            ::TranslateMessage(&msg);
+        if (m_bUnicode ? m_hWnd && ::IsDialogMessageW(m_hWnd, &msg)
+                       : m_hWnd && ::IsDialogMessageA(m_hWnd, &msg))
+            continue;
+        ::TranslateMessage(&msg);
+        if (m_bUnicode)
+            ::DispatchMessageW(&msg);
+        else
             ::DispatchMessageA(&msg);
-        }
     }
 }
 

@@ -29,6 +29,9 @@ class CDialog : public CWnd {
 
   protected:
     HBRUSH OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor);
+    // Makes the dialog with the wide API and runs it with a wide message loop, so that a
+    // character typed or pasted reaches its controls as it is, not in the code page.
+    void UseUnicode() { m_bUnicode = true; }
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
@@ -42,4 +45,5 @@ class CDialog : public CWnd {
     bool m_bOwnerDisabled;
     bool m_bModalEnded;
     int m_nModalResult;
+    bool m_bUnicode;
 };

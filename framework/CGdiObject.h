@@ -12,6 +12,13 @@ template <typename T> class CGdiObjectT {
             ::DeleteObject(m_hObject);
     }
 
+    // Takes hObject in place of the object held, which is deleted.
+    void Attach(T hObject) {
+        if (m_hObject)
+            ::DeleteObject(m_hObject);
+        m_hObject = hObject;
+    }
+
     T m_hObject;
     operator T() const { return m_hObject; }
 };

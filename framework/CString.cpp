@@ -5,67 +5,79 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <wchar.h>
 
 #include "framework/Module.h"
 
 namespace {
-char g_chNil = '\0';
+// What an empty string points to, so that it needs no allocation.
+template <typename TChar> TChar* Nil() {
+    static TChar chNil = 0;
+    return &chNil;
 }
 
-CString::CString() : m_pchData(&g_chNil), m_nLength(0), m_nCapacity(0) {}
+int StringLength(const char* psz) { return static_cast<int>(strlen(psz)); }
+int StringLength(const wchar_t* psz) { return static_cast<int>(wcslen(psz)); }
+} // namespace
 
-CString::CString(const char* psz) : CString() {
+template <typename TChar>
+CStringT<TChar>::CStringT() : m_pchData(Nil<TChar>()), m_nLength(0), m_nCapacity(0) {}
+
+template <typename TChar> CStringT<TChar>::CStringT(const TChar* psz) : CStringT() {
     if (psz)
-        Assign(psz, static_cast<int>(strlen(psz)));
+        Assign(psz, StringLength(psz));
 }
 
-CString::CString(const char* pch, int nLength) : CString() {
+template <typename TChar> CStringT<TChar>::CStringT(const TChar* pch, int nLength) : CStringT() {
     if (pch && nLength > 0)
         Assign(pch, nLength);
 }
 
-CString::CString(const CString& other) : CString() { Assign(other.m_pchData, other.m_nLength); }
+template <typename TChar> CStringT<TChar>::CStringT(const CStringT& other) : CStringT() {
+    Assign(other.m_pchData, other.m_nLength);
+}
 
-CString::CString(CString&& other) noexcept
+template <typename TChar>
+CStringT<TChar>::CStringT(CStringT&& other) noexcept
     : m_pchData(other.m_pchData), m_nLength(other.m_nLength), m_nCapacity(other.m_nCapacity) {
-    other.m_pchData = &g_chNil;
+    other.m_pchData = Nil<TChar>();
     other.m_nLength = 0;
     other.m_nCapacity = 0;
 }
 
-CString::~CString() {
+template <typename TChar> CStringT<TChar>::~CStringT() {
     if (m_nCapacity)
         free(m_pchData);
 }
 
-CString& CString::operator=(const CString& other) {
+template <typename TChar> CStringT<TChar>& CStringT<TChar>::operator=(const CStringT& other) {
     if (this != &other)
         Assign(other.m_pchData, other.m_nLength);
     return *this;
 }
 
-CString& CString::operator=(CString&& other) noexcept {
+template <typename TChar> CStringT<TChar>& CStringT<TChar>::operator=(CStringT&& other) noexcept {
     if (this != &other) {
         if (m_nCapacity)
             free(m_pchData);
         m_pchData = other.m_pchData;
         m_nLength = other.m_nLength;
         m_nCapacity = other.m_nCapacity;
-        other.m_pchData = &g_chNil;
+        other.m_pchData = Nil<TChar>();
         other.m_nLength = 0;
         other.m_nCapacity = 0;
     }
     return *this;
 }
 
-CString& CString::operator=(const char* psz) {
-    CString copy(psz);
-    return *this = static_cast<CString&&>(copy);
+template <typename TChar> CStringT<TChar>& CStringT<TChar>::operator=(const TChar* psz) {
+    CStringT copy(psz);
+    return *this = static_cast<CStringT&&>(copy);
 }
 
-CString& CString::operator+=(const CString& other) {
+template <typename TChar> CStringT<TChar>& CStringT<TChar>::operator+=(const CStringT& other) {
     if (this == &other) {
-        CString copy(other);
+        CStringT copy(other);
         Append(copy.m_pchData, copy.m_nLength);
     } else {
         Append(other.m_pchData, other.m_nLength);
@@ -73,58 +85,63 @@ CString& CString::operator+=(const CString& other) {
     return *this;
 }
 
-CString& CString::operator+=(const char* psz) {
+template <typename TChar> CStringT<TChar>& CStringT<TChar>::operator+=(const TChar* psz) {
     if (psz)
-        *this += CString(psz);
+        *this += CStringT(psz);
     return *this;
 }
 
-CString& CString::operator+=(char ch) {
+template <typename TChar> CStringT<TChar>& CStringT<TChar>::operator+=(TChar ch) {
     Append(&ch, 1);
     return *this;
 }
 
-void CString::Empty() { Truncate(0); }
+template <typename TChar> void CStringT<TChar>::Empty() { Truncate(0); }
 
-bool CString::Reserve(int nCapacity) {
+template <typename TChar> bool CStringT<TChar>::Equals(const CStringT& other) const {
+    return m_nLength == other.m_nLength &&
+           memcmp(m_pchData, other.m_pchData, m_nLength * sizeof(TChar)) == 0;
+}
+
+template <typename TChar> bool CStringT<TChar>::Reserve(int nCapacity) {
     if (nCapacity <= m_nCapacity)
         return true;
-    char* p =
-        static_cast<char*>(m_nCapacity ? realloc(m_pchData, nCapacity + 1) : malloc(nCapacity + 1));
+    const size_t nBytes = (static_cast<size_t>(nCapacity) + 1) * sizeof(TChar);
+    TChar* p = static_cast<TChar*>(m_nCapacity ? realloc(m_pchData, nBytes) : malloc(nBytes));
     if (!p)
         return false;
     if (!m_nCapacity)
-        p[0] = '\0';
+        p[0] = 0;
     m_pchData = p;
     m_nCapacity = nCapacity;
     return true;
 }
 
-void CString::Assign(const char* pch, int nLength) {
+template <typename TChar> void CStringT<TChar>::Assign(const TChar* pch, int nLength) {
     if (nLength <= 0) {
         Truncate(0);
         return;
     }
     if (!Reserve(nLength))
         return;
-    memmove(m_pchData, pch, nLength);
-    m_pchData[nLength] = '\0';
+    memmove(m_pchData, pch, nLength * sizeof(TChar));
+    m_pchData[nLength] = 0;
     m_nLength = nLength;
 }
 
-void CString::Append(const char* pch, int nLength) {
+template <typename TChar> void CStringT<TChar>::Append(const TChar* pch, int nLength) {
     if (nLength <= 0)
         return;
     int nNew = m_nLength + nLength;
     // Grow geometrically so that building a long text piece by piece stays linear.
     if (nNew > m_nCapacity && !Reserve(nNew > 2 * m_nCapacity ? nNew : 2 * m_nCapacity))
         return;
-    memcpy(m_pchData + m_nLength, pch, nLength);
+    memcpy(m_pchData + m_nLength, pch, nLength * sizeof(TChar));
     m_nLength = nNew;
-    m_pchData[m_nLength] = '\0';
+    m_pchData[m_nLength] = 0;
 }
 
-CString CString::Mid(int nFirst, int nCount) const {
+template <typename TChar> CStringT<TChar> CStringT<TChar>::Mid(int nFirst, int nCount) const {
     if (nFirst < 0)
         nFirst = 0;
     if (nFirst > m_nLength)
@@ -133,14 +150,18 @@ CString CString::Mid(int nFirst, int nCount) const {
         nCount = 0;
     if (nCount > m_nLength - nFirst)
         nCount = m_nLength - nFirst;
-    return CString(m_pchData + nFirst, nCount);
+    return CStringT(m_pchData + nFirst, nCount);
 }
 
-CString CString::Mid(int nFirst) const { return Mid(nFirst, m_nLength); }
+template <typename TChar> CStringT<TChar> CStringT<TChar>::Mid(int nFirst) const {
+    return Mid(nFirst, m_nLength);
+}
 
-CString CString::Left(int nCount) const { return Mid(0, nCount); }
+template <typename TChar> CStringT<TChar> CStringT<TChar>::Left(int nCount) const {
+    return Mid(0, nCount);
+}
 
-CString CString::Right(int nCount) const {
+template <typename TChar> CStringT<TChar> CStringT<TChar>::Right(int nCount) const {
     if (nCount < 0)
         nCount = 0;
     if (nCount > m_nLength)
@@ -148,14 +169,36 @@ CString CString::Right(int nCount) const {
     return Mid(m_nLength - nCount, nCount);
 }
 
-void CString::Truncate(int nNewLength) {
+template <typename TChar> void CStringT<TChar>::Truncate(int nNewLength) {
     if (nNewLength < 0 || nNewLength >= m_nLength)
         return;
     m_nLength = nNewLength;
-    m_pchData[m_nLength] = '\0';
+    m_pchData[m_nLength] = 0;
 }
 
-CString& CString::TrimLeft() {
+template <typename TChar> TChar* CStringT<TChar>::GetBuffer(int nMinLength) {
+    if (nMinLength < m_nLength)
+        nMinLength = m_nLength;
+    if (!Reserve(nMinLength > 0 ? nMinLength : 1))
+        return NULL;
+    return m_pchData;
+}
+
+template <typename TChar> void CStringT<TChar>::ReleaseBuffer(int nNewLength) {
+    if (!m_nCapacity)
+        return;
+    if (nNewLength < 0) {
+        nNewLength = 0;
+        while (nNewLength < m_nCapacity && m_pchData[nNewLength])
+            ++nNewLength;
+    }
+    if (nNewLength > m_nCapacity)
+        nNewLength = m_nCapacity;
+    m_nLength = nNewLength;
+    m_pchData[m_nLength] = 0;
+}
+
+template <> CString& CString::TrimLeft() {
     int n = 0;
     while (n < m_nLength && isspace(static_cast<unsigned char>(m_pchData[n])))
         ++n;
@@ -164,7 +207,7 @@ CString& CString::TrimLeft() {
     return *this;
 }
 
-CString& CString::TrimRight() {
+template <> CString& CString::TrimRight() {
     int n = m_nLength;
     while (n > 0 && isspace(static_cast<unsigned char>(m_pchData[n - 1])))
         --n;
@@ -172,11 +215,15 @@ CString& CString::TrimRight() {
     return *this;
 }
 
-int CString::Compare(const char* psz) const { return strcmp(m_pchData, psz ? psz : ""); }
+template <> int CString::Compare(const char* psz) const {
+    return strcmp(m_pchData, psz ? psz : "");
+}
 
-int CString::CompareNoCase(const char* psz) const { return _stricmp(m_pchData, psz ? psz : ""); }
+template <> int CString::CompareNoCase(const char* psz) const {
+    return _stricmp(m_pchData, psz ? psz : "");
+}
 
-BOOL CString::LoadString(UINT nID) {
+template <> BOOL CString::LoadString(UINT nID) {
     // LoadString cannot say how long a string is, so grow until it fits.
     for (int nSize = 256;; nSize *= 2) {
         char* p = GetBuffer(nSize);
@@ -192,7 +239,7 @@ BOOL CString::LoadString(UINT nID) {
     return FALSE;
 }
 
-void CString::Format(const char* pszFormat, ...) {
+template <> void CString::Format(const char* pszFormat, ...) {
     va_list args;
     va_start(args, pszFormat);
     va_list measure;
@@ -208,53 +255,11 @@ void CString::Format(const char* pszFormat, ...) {
     va_end(args);
 }
 
-CString CString::FromInt(int nValue) {
+template <> CString CString::FromInt(int nValue) {
     CString s;
     s.Format("%d", nValue);
     return s;
 }
 
-char* CString::GetBuffer(int nMinLength) {
-    if (nMinLength < m_nLength)
-        nMinLength = m_nLength;
-    if (!Reserve(nMinLength > 0 ? nMinLength : 1))
-        return NULL;
-    return m_pchData;
-}
-
-void CString::ReleaseBuffer(int nNewLength) {
-    if (!m_nCapacity)
-        return;
-    if (nNewLength < 0)
-        nNewLength = static_cast<int>(strnlen(m_pchData, m_nCapacity));
-    if (nNewLength > m_nCapacity)
-        nNewLength = m_nCapacity;
-    m_nLength = nNewLength;
-    m_pchData[m_nLength] = '\0';
-}
-
-CString operator+(const CString& a, const CString& b) {
-    CString s(a);
-    s += b;
-    return s;
-}
-CString operator+(const CString& a, const char* b) {
-    CString s(a);
-    s += b;
-    return s;
-}
-CString operator+(const char* a, const CString& b) {
-    CString s(a);
-    s += b;
-    return s;
-}
-CString operator+(const CString& a, char b) {
-    CString s(a);
-    s += b;
-    return s;
-}
-bool operator==(const CString& a, const CString& b) { return a.Compare(b) == 0; }
-bool operator==(const CString& a, const char* b) { return a.Compare(b) == 0; }
-bool operator==(const char* a, const CString& b) { return b.Compare(a) == 0; }
-bool operator!=(const CString& a, const CString& b) { return !(a == b); }
-bool operator!=(const CString& a, const char* b) { return !(a == b); }
+template class CStringT<char>;
+template class CStringT<wchar_t>;

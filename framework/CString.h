@@ -1,72 +1,103 @@
-// A small 8-bit string value type. Copies are independent; the buffer is always
-// NUL-terminated, so a CString passes straight to the ANSI Win32 API.
+// Small string value types: CString holds 8-bit text in the code page, CStringW UTF-16 text.
+// Copies are independent; the buffer is always NUL-terminated, so a string passes straight to
+// the Win32 API. A string may hold NULs of its own: its length says where it ends.
 #pragma once
 #include <windows.h>
 
-class CString {
+template <typename TChar> class CStringT {
   public:
-    CString();
-    CString(const char* psz);
-    CString(const char* pch, int nLength);
-    CString(const CString& other);
-    CString(CString&& other) noexcept;
-    ~CString();
+    CStringT();
+    CStringT(const TChar* psz);
+    CStringT(const TChar* pch, int nLength);
+    CStringT(const CStringT& other);
+    CStringT(CStringT&& other) noexcept;
+    ~CStringT();
 
-    CString& operator=(const CString& other);
-    CString& operator=(CString&& other) noexcept;
-    CString& operator=(const char* psz);
-    CString& operator+=(const CString& other);
-    CString& operator+=(const char* psz);
-    CString& operator+=(char ch);
+    CStringT& operator=(const CStringT& other);
+    CStringT& operator=(CStringT&& other) noexcept;
+    CStringT& operator=(const TChar* psz);
+    CStringT& operator+=(const CStringT& other);
+    CStringT& operator+=(const TChar* psz);
+    CStringT& operator+=(TChar ch);
 
     int GetLength() const { return m_nLength; }
     bool IsEmpty() const { return m_nLength == 0; }
     void Empty();
-    operator const char*() const { return m_pchData; }
-    const char* GetString() const { return m_pchData; }
-    char GetAt(int nIndex) const { return m_pchData[nIndex]; }
+    operator const TChar*() const { return m_pchData; }
+    const TChar* GetString() const { return m_pchData; }
+    TChar GetAt(int nIndex) const { return m_pchData[nIndex]; }
+    // The same characters, NULs included.
+    bool Equals(const CStringT& other) const;
 
     // Substrings clamp their bounds: a negative count gives the empty string.
-    CString Mid(int nFirst, int nCount) const;
-    CString Mid(int nFirst) const;
-    CString Left(int nCount) const;
-    CString Right(int nCount) const;
+    CStringT Mid(int nFirst, int nCount) const;
+    CStringT Mid(int nFirst) const;
+    CStringT Left(int nCount) const;
+    CStringT Right(int nCount) const;
     void Truncate(int nNewLength);
-
-    CString& TrimLeft();
-    CString& TrimRight();
-
-    int Compare(const char* psz) const;
-    int CompareNoCase(const char* psz) const;
-
-    // Loads a string resource of the program; leaves the string empty when it is missing.
-    BOOL LoadString(UINT nID);
-
-    // printf-style formatting into a buffer sized to fit the result.
-    void Format(const char* pszFormat, ...);
-    static CString FromInt(int nValue);
 
     // Direct access for Win32 calls that fill a buffer: reserve, let the call write,
     // then release with the length written (or -1 to measure up to the terminator).
-    char* GetBuffer(int nMinLength);
+    TChar* GetBuffer(int nMinLength);
     void ReleaseBuffer(int nNewLength = -1);
 
+    // The rest is for 8-bit text only.
+    CStringT& TrimLeft();
+    CStringT& TrimRight();
+    int Compare(const TChar* psz) const;
+    int CompareNoCase(const TChar* psz) const;
+    // Loads a string resource of the program; leaves the string empty when it is missing.
+    BOOL LoadString(UINT nID);
+    // printf-style formatting into a buffer sized to fit the result.
+    void Format(const TChar* pszFormat, ...);
+    static CStringT FromInt(int nValue);
+
   private:
-    void Assign(const char* pch, int nLength);
-    void Append(const char* pch, int nLength);
+    void Assign(const TChar* pch, int nLength);
+    void Append(const TChar* pch, int nLength);
     bool Reserve(int nCapacity);
 
-    char* m_pchData;
+    TChar* m_pchData;
     int m_nLength;
     int m_nCapacity;
 };
 
-CString operator+(const CString& a, const CString& b);
-CString operator+(const CString& a, const char* b);
-CString operator+(const char* a, const CString& b);
-CString operator+(const CString& a, char b);
-bool operator==(const CString& a, const CString& b);
-bool operator==(const CString& a, const char* b);
-bool operator==(const char* a, const CString& b);
-bool operator!=(const CString& a, const CString& b);
-bool operator!=(const CString& a, const char* b);
+typedef CStringT<char> CString;
+typedef CStringT<wchar_t> CStringW;
+
+template <typename TChar>
+CStringT<TChar> operator+(const CStringT<TChar>& a, const CStringT<TChar>& b) {
+    CStringT<TChar> s(a);
+    s += b;
+    return s;
+}
+template <typename TChar> CStringT<TChar> operator+(const CStringT<TChar>& a, const TChar* b) {
+    CStringT<TChar> s(a);
+    s += b;
+    return s;
+}
+template <typename TChar> CStringT<TChar> operator+(const TChar* a, const CStringT<TChar>& b) {
+    CStringT<TChar> s(a);
+    s += b;
+    return s;
+}
+template <typename TChar> CStringT<TChar> operator+(const CStringT<TChar>& a, TChar b) {
+    CStringT<TChar> s(a);
+    s += b;
+    return s;
+}
+template <typename TChar> bool operator==(const CStringT<TChar>& a, const CStringT<TChar>& b) {
+    return a.Equals(b);
+}
+template <typename TChar> bool operator==(const CStringT<TChar>& a, const TChar* b) {
+    return a.Equals(b);
+}
+template <typename TChar> bool operator==(const TChar* a, const CStringT<TChar>& b) {
+    return b.Equals(a);
+}
+template <typename TChar> bool operator!=(const CStringT<TChar>& a, const CStringT<TChar>& b) {
+    return !a.Equals(b);
+}
+template <typename TChar> bool operator!=(const CStringT<TChar>& a, const TChar* b) {
+    return !a.Equals(b);
+}

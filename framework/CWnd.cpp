@@ -5,18 +5,25 @@
 
 namespace {
 const char kThisProperty[] = "Quillow.CWnd";
+
+// Sets a window procedure with the API the window was subclassed with.
+WNDPROC SetWindowProc(HWND hWnd, WNDPROC pfn, bool bUnicode) {
+    LONG_PTR nProc = reinterpret_cast<LONG_PTR>(pfn);
+    return reinterpret_cast<WNDPROC>(bUnicode ? SetWindowLongPtrW(hWnd, GWLP_WNDPROC, nProc)
+                                              : SetWindowLongPtrA(hWnd, GWLP_WNDPROC, nProc));
 }
+} // namespace
 
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
-CWnd::CWnd() : m_hWnd(NULL), m_pfnSuper(NULL), m_msgCurrent() {}
+CWnd::CWnd() : m_hWnd(NULL), m_pfnSuper(NULL), m_bUnicode(false), m_msgCurrent() {}
 
-CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_pfnSuper(NULL), m_msgCurrent() {}
+CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_pfnSuper(NULL), m_bUnicode(false), m_msgCurrent() {}
 
 CWnd::~CWnd() {
     if (m_pfnSuper && m_hWnd && IsWindow(m_hWnd)) {
-        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        SetWindowProc(m_hWnd, m_pfnSuper, m_bUnicode);
         RemovePropA(m_hWnd, kThisProperty);
     }
 }
@@ -28,12 +35,23 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 
 void CWnd::SetWindowText(const char* pszText) { ::SetWindowTextA(m_hWnd, pszText); }
 
+void CWnd::SetWindowText(const wchar_t* pszText) { ::SetWindowTextW(m_hWnd, pszText); }
+
 void CWnd::GetWindowText(CString& rString) const {
     int n = ::GetWindowTextLengthA(m_hWnd);
     char* p = rString.GetBuffer(n);
     if (!p)
         return;
     n = ::GetWindowTextA(m_hWnd, p, n + 1);
+    rString.ReleaseBuffer(n);
+}
+
+void CWnd::GetWindowText(CStringW& rString) const {
+    int n = ::GetWindowTextLengthW(m_hWnd);
+    wchar_t* p = rString.GetBuffer(n);
+    if (!p)
+        return;
+    n = ::GetWindowTextW(m_hWnd, p, n + 1);
     rString.ReleaseBuffer(n);
 }
 
@@ -100,8 +118,10 @@ LRESULT CWnd::Default() {
 
 LRESULT CWnd::DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (m_pfnSuper)
-        return ::CallWindowProcA(m_pfnSuper, m_hWnd, uMsg, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, uMsg, wParam, lParam);
+        return m_bUnicode ? ::CallWindowProcW(m_pfnSuper, m_hWnd, uMsg, wParam, lParam)
+                          : ::CallWindowProcA(m_pfnSuper, m_hWnd, uMsg, wParam, lParam);
+    return m_bUnicode ? ::DefWindowProcW(m_hWnd, uMsg, wParam, lParam)
+                      : ::DefWindowProcA(m_hWnd, uMsg, wParam, lParam);
 }
 
 BOOL CWnd::ProcessWindowMessage(UINT, WPARAM, LPARAM, LRESULT&) { return FALSE; }
@@ -117,9 +137,9 @@ HWND CWnd::GetSafeOwner(const CWnd* pParent) {
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
     m_hWnd = hWnd;
+    m_bUnicode = IsWindowUnicode(hWnd) != FALSE;
     SetPropA(hWnd, kThisProperty, this);
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc)));
+    m_pfnSuper = SetWindowProc(hWnd, StaticWindowProc, m_bUnicode);
     return m_pfnSuper != NULL;
 }
 
@@ -138,7 +158,7 @@ LRESULT CWnd::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     m_msgCurrent = msgOuter;
     if (uMsg == WM_NCDESTROY) {
         RemovePropA(m_hWnd, kThisProperty);
-        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        SetWindowProc(m_hWnd, m_pfnSuper, m_bUnicode);
         m_pfnSuper = NULL;
         m_hWnd = NULL;
     }
@@ -148,6 +168,7 @@ LRESULT CWnd::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     CWnd* pWnd = static_cast<CWnd*>(GetPropA(hWnd, kThisProperty));
     if (!pWnd)
-        return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
+        return IsWindowUnicode(hWnd) ? ::DefWindowProcW(hWnd, uMsg, wParam, lParam)
+                                     : ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
     return pWnd->WindowProc(uMsg, wParam, lParam);
 }

@@ -25,7 +25,9 @@ class CWnd {
 
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void SetWindowText(const char* pszText);
+    void SetWindowText(const wchar_t* pszText);
     void GetWindowText(CString& rString) const;
+    void GetWindowText(CStringW& rString) const;
     void GetWindowRect(LPRECT lpRect) const;
     BOOL ShowWindow(int nCmdShow);
     BOOL EnableWindow(BOOL bEnable = TRUE);
@@ -74,5 +76,8 @@ class CWnd {
     static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_pfnSuper;
+    // A window made with the wide API is subclassed with it too, so that its messages keep
+    // every character.
+    bool m_bUnicode;
     MSG m_msgCurrent;
 };

@@ -16,7 +16,8 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
         rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
 }
 
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
+namespace {
+template <typename TString> void ExchangeText(CDataExchange* pDX, int nIDC, TString& value) {
     CWnd control(pDX->PrepareCtrl(nIDC));
     if (pDX->m_bSaveAndValidate)
         control.GetWindowText(value);
@@ -24,6 +25,25 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
         control.SetWindowText(value);
     control.m_hWnd = NULL;
 }
+
+void ValidateLength(CDataExchange* pDX, int nLength, int nChars) {
+    if (!pDX->m_bSaveAndValidate) {
+        if (pDX->m_hWndLastControl)
+            ::SendMessageA(pDX->m_hWndLastControl, EM_LIMITTEXT, nChars, 0);
+        return;
+    }
+    if (nLength > nChars) {
+        CString strMessage;
+        strMessage.Format("Enter no more than %d characters.", nChars);
+        pDX->m_pDlgWnd->MessageBox(strMessage, NULL, MB_ICONEXCLAMATION);
+        pDX->Fail();
+    }
+}
+} // namespace
+
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) { ExchangeText(pDX, nIDC, value); }
+
+void DDX_Text(CDataExchange* pDX, int nIDC, CStringW& value) { ExchangeText(pDX, nIDC, value); }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, BOOL& value) {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
@@ -34,15 +54,9 @@ void DDX_Check(CDataExchange* pDX, int nIDC, BOOL& value) {
 }
 
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars) {
-    if (!pDX->m_bSaveAndValidate) {
-        if (pDX->m_hWndLastControl)
-            ::SendMessageA(pDX->m_hWndLastControl, EM_LIMITTEXT, nChars, 0);
-        return;
-    }
-    if (value.GetLength() > nChars) {
-        CString strMessage;
-        strMessage.Format("Enter no more than %d characters.", nChars);
-        pDX->m_pDlgWnd->MessageBox(strMessage, NULL, MB_ICONEXCLAMATION);
-        pDX->Fail();
-    }
+    ValidateLength(pDX, value.GetLength(), nChars);
+}
+
+void DDV_MaxChars(CDataExchange* pDX, const CStringW& value, int nChars) {
+    ValidateLength(pDX, value.GetLength(), nChars);
 }

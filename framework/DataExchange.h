@@ -22,6 +22,8 @@ class CDataExchange {
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, CStringW& value);
 void DDX_Check(CDataExchange* pDX, int nIDC, BOOL& value);
 // Limits the last exchanged edit control to nChars; on saving, refuses a longer text.
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
+void DDV_MaxChars(CDataExchange* pDX, const CStringW& value, int nChars);

@@ -13,6 +13,7 @@
 #include "pad/PadFile.h"
 #include "pad/PadMessages.h"
 #include "pad/PadSystemMenu.h"
+#include "pad/PadText.h"
 #include "settings/PadFileLock.h"
 #include "settings/PadFiles.h"
 #include "settings/PadLauncher.h"
@@ -23,9 +24,17 @@
 CPadDlg::CPadDlg(CWnd* pParent)
     : CDialog(IDD_PAD, pParent), m_bkColor(DEFAULT_PAD_COLOR),
       m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_bInFailureMessage(FALSE), m_bClosing(FALSE), m_bInsertionCut(FALSE) {}
+      m_encoding(padCodePage), m_bInFailureMessage(FALSE), m_bClosing(FALSE),
+      m_bInsertionCut(FALSE) {
+    UseUnicode();
+}
 
 CPadDlg::~CPadDlg() {}
+
+namespace {
+// A font that Windows links to fonts for other scripts.
+const wchar_t kTextFontName[] = L"Tahoma";
+} // namespace
 
 void CPadDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PAD_EDIT, m_edit);
@@ -35,6 +44,7 @@ void CPadDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CPadDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    UseLinkedFont();
     BuildPadSystemMenu(m_hWnd);
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -43,6 +53,20 @@ BOOL CPadDlg::OnInitDialog() {
 }
 
 CString CPadDlg::SectionName() const { return PadSectionName(m_path); }
+
+void CPadDlg::UseLinkedFont() {
+    // The template's font has glyphs for few scripts and no links to fonts that have the
+    // rest; this one has them, at the same size. The dialog's own font, and so its layout,
+    // stays as it is.
+    LOGFONTW font;
+    HFONT hDialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    if (!hDialogFont || !::GetObjectW(hDialogFont, sizeof font, &font))
+        return;
+    lstrcpynW(font.lfFaceName, kTextFontName, LF_FACESIZE);
+    m_textFont.Attach(::CreateFontIndirectW(&font));
+    if (m_textFont)
+        m_edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_textFont.m_hObject), FALSE);
+}
 
 void CPadDlg::LoadPad(const char* path) {
     // A full path: every later step acts on the file the pad holds, whatever the current
@@ -59,6 +83,7 @@ void CPadDlg::LoadPad(const char* path) {
         // A file that went while the rename dialog had it free: what the window shows goes
         // into the new one at the next save.
         m_strSaved.Empty();
+        m_encoding = padCodePage;
         if (m_edit.GetWindowTextLength() > 0)
             m_edit.SetModify(TRUE);
         break;
@@ -83,15 +108,15 @@ void CPadDlg::LoadText() {
         RecoverPadFile(m_file, m_path) ? ReadPadFile(m_file, strBytes) : padReadFailed;
     switch (result) {
     case padReadOk:
+        if (!DecodePadText(strBytes, m_text, m_encoding)) {
+            RefusePad(PadNotTextMessage(SectionName()));
+            break;
+        }
         m_strSaved = strBytes;
-        m_text = strBytes;
         UpdateData(FALSE);
         break;
     case padReadTooLarge:
         RefusePad(PadTooLargeMessage(SectionName()));
-        break;
-    case padReadNotText:
-        RefusePad(PadNotTextMessage(SectionName()));
         break;
     case padReadFailed:
         RefusePad(PadReadFailedMessage(SectionName(), ::GetLastError()));
@@ -116,18 +141,21 @@ BOOL CPadDlg::WritePad(CString& strFailure) {
     // Read without the exchange's own check of the length in characters: the length that
     // counts is in bytes, and the message about it is the save's.
     m_edit.GetWindowText(m_text);
+    PadEncoding encoding = m_encoding;
+    CString strBytes = EncodePadText(m_text, encoding);
     // Never more than a pad can open again.
-    int nExcess = m_text.GetLength() - kMaxPadLength;
+    int nExcess = strBytes.GetLength() - kMaxPadLength;
     if (nExcess > 0) {
         strFailure = PadTooLongFailure(SectionName(), nExcess);
         return FALSE;
     }
-    if (!SavePadFile(m_file, m_path, m_strSaved, m_text)) {
+    if (!SavePadFile(m_file, m_path, m_strSaved, strBytes)) {
         strFailure = PadWriteFailure(SectionName(), ::GetLastError());
         return FALSE;
     }
     // The edit keeps its modified flag, so every later loss of focus writes again.
-    m_strSaved = m_text;
+    m_strSaved = strBytes;
+    m_encoding = encoding;
     return TRUE;
 }
 
@@ -160,10 +188,10 @@ void CPadDlg::OnChangeEdit() {
     int nStart = 0;
     int nEnd = 0;
     m_edit.GetSel(nStart, nEnd);
-    CString strText;
+    CStringW strText;
     m_edit.GetWindowText(strText);
-    if (nEnd > 0 && nEnd <= strText.GetLength() && strText.GetAt(nEnd - 1) == '\r' &&
-        strText.GetAt(nEnd) != '\n') {
+    if (nEnd > 0 && nEnd <= strText.GetLength() && strText.GetAt(nEnd - 1) == L'\r' &&
+        strText.GetAt(nEnd) != L'\n') {
         m_edit.SetSel(nEnd - 1, nEnd);
         m_edit.ReplaceSel("");
     }

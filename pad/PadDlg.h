@@ -12,6 +12,7 @@
 #include "framework/CEdit.h"
 #include "framework/CFile.h"
 #include "framework/CString.h"
+#include "pad/PadText.h"
 #include "res/resource.h"
 
 class CPadDlg : public CDialog {
@@ -20,8 +21,8 @@ class CPadDlg : public CDialog {
     ~CPadDlg() override;
 
     CEdit m_edit;
-    // The text last exchanged with the edit control.
-    CString m_text;
+    // The text last exchanged with the edit control. Any character can be in it.
+    CStringW m_text;
     // The background brush, owned by the pad; null until the first load.
     std::unique_ptr<CBrush> m_pBrush;
     COLORREF m_bkColor;
@@ -30,8 +31,12 @@ class CPadDlg : public CDialog {
     CString m_path;
     // The pad file, open and locked from the load to the closing steps.
     CFile m_file;
-    // The bytes the file holds now, so that a failed save can put them back.
+    // The bytes the file holds now, so that a failed save can put them back, and their
+    // encoding, which later saves keep.
     CString m_strSaved;
+    PadEncoding m_encoding;
+    // The edit's font, which shows every script.
+    CFont m_textFont;
     // Set while a failed save's message is up, and once the pad is closing: the losses of
     // focus they cause start no save.
     BOOL m_bInFailureMessage;
@@ -106,6 +111,7 @@ class CPadDlg : public CDialog {
 
   private:
     CString SectionName() const;
+    void UseLinkedFont();
     // Reads the locked file into the window, finishing a save a crash cut short.
     void LoadText();
     // WritePad without a word to the user: strFailure says why it failed.

@@ -78,7 +78,7 @@ PadReadResult ReadPadFile(CFile& file, CString& strBytes) {
             ::SetLastError(ERROR_HANDLE_EOF);
         return padReadFailed;
     }
-    return memchr(strBytes.GetString(), '\0', nCount) ? padReadNotText : padReadOk;
+    return padReadOk;
 }
 
 BOOL RecoverPadFile(CFile& file, const char* pszPath) {

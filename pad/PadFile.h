@@ -10,8 +10,6 @@ const int kMaxPadLength = 32768;
 enum PadReadResult {
     padReadOk,
     padReadTooLarge,
-    // The file holds a NUL byte: it is no plain text, and a pad would cut it short.
-    padReadNotText,
     // The length or the bytes could not be read; GetLastError() tells why.
     padReadFailed
 };

@@ -13,6 +13,7 @@ export QUILLOW_ROOT QUILLOW_BUILD_DIR
 quillow_packages=(
     cmake ninja-build g++-mingw-w64-i686-posix googletest nsis python3
     wine wine32:i386 wine64 fonts-wine
+    fonts-dejavu-core fonts-droid-fallback fonts-symbola
     xvfb xauth imagemagick
 )
 

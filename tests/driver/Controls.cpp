@@ -56,6 +56,24 @@ std::string WindowText(HWND window) {
     return std::string(text.data(), copied < text.size() ? copied : length);
 }
 
+std::wstring WideWindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendW(window, WM_GETTEXTLENGTH, 0, 0, length))
+        return std::wstring();
+    std::vector<wchar_t> text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), copied))
+        return std::wstring();
+    return std::wstring(text.data(), copied < text.size() ? copied : length);
+}
+
+bool PostWideText(HWND edit, const std::wstring& text) {
+    for (wchar_t ch : text)
+        if (!PostMessageW(edit, WM_CHAR, ch == L'\n' ? L'\r' : ch, 1))
+            return false;
+    return true;
+}
+
 bool SetText(HWND window, const std::string& text) {
     DWORD_PTR result = 0;
     return Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), result) && result;

@@ -15,6 +15,8 @@ namespace driver {
 // GetWindowText is not, for controls).
 std::string WindowText(HWND window);
 bool SetText(HWND window, const std::string& text);
+// The text as UTF-16, every character kept.
+std::wstring WideWindowText(HWND window);
 HWND ControlOf(HWND dialog, int id);
 
 bool IsTopMost(HWND window);
@@ -25,6 +27,10 @@ RECT ClientRectOnScreen(HWND window);
 // modified flag. "\r\n" and a lone "\n" become one Enter (char 13), which a multi-line
 // ES_WANTRETURN edit stores as CR LF.
 bool TypeText(HWND edit, const std::string& text);
+// Posts the characters as the keyboard would, one WM_CHAR each ("\n" as Enter, a character
+// beyond the Basic Multilingual Plane as its two halves), so that they pass through the
+// program's message loop. Returns once they are posted; the program takes them in its time.
+bool PostWideText(HWND edit, const std::wstring& text);
 
 // Makes a small window of the test program's own the active one, so the program's window
 // loses the activation and its focused edit gets WM_KILLFOCUS (its parent EN_KILLFOCUS).
