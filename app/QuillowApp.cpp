@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "app/RunningInstances.h"
 #include "contents/ContentsDlg.h"
 #include "pad/PadDlg.h"
 #include "res/resource.h"
@@ -13,11 +14,17 @@ const char kTraySwitch[] = "/tray";
 bool IsTrayCommandLine(const char* pszCmdLine) { return _stricmp(pszCmdLine, kTraySwitch) == 0; }
 
 // The title, and so every message box's caption, is the string table's.
-CQuillowApp::CQuillowApp() : CWinApp(IDS_APP_TITLE) {}
+CQuillowApp::CQuillowApp() : CWinApp(IDS_APP_TITLE) { m_mtxRunning.Create(QUILLOW_RUNNING_MUTEX); }
 
 BOOL CQuillowApp::InitInstance() {
     // Each process runs exactly one dialog and ends with it.
     if (IsTrayCommandLine(m_lpCmdLine)) {
+        // One contents window: a second start shows the first one and ends, without a second
+        // tray icon or a second round of start-up pads.
+        if (m_mtxContents.Create(QUILLOW_CONTENTS_MUTEX) && m_mtxContents.AlreadyExisted()) {
+            ShowRunningContents();
+            return FALSE;
+        }
         CContentsDlg dlg;
         m_pMainWnd = &dlg;
         dlg.DoModal();

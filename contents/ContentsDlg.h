@@ -53,6 +53,7 @@ class CContentsDlg : public CDialog {
     ON_MENU_COMMAND(ID_TRAY_ABOUT, OnAbout)
     ON_MENU_COMMAND(ID_TRAY_EXIT, OnExit)
     ON_MENU_COMMAND_RANGE(ID_TRAY_FIRST_PAD, ID_TRAY_LAST_PAD, OnTrayPad)
+    ON_WM_HELPINFO()
     END_MSG_MAP(CDialog)
 
   protected:

@@ -107,6 +107,11 @@ void CWnd::OnHelpIndex() {
         pApp->OnHelp();
 }
 
+BOOL CWnd::OnHelpInfo(HELPINFO*) {
+    OnHelpIndex();
+    return TRUE;
+}
+
 LRESULT CWnd::Default() {
     return DefWindowProc(m_msgCurrent.message, m_msgCurrent.wParam, m_msgCurrent.lParam);
 }

@@ -53,6 +53,8 @@ class CWnd {
     virtual void DoDataExchange(CDataExchange* pDX);
 
     void OnHelpIndex();
+    // F1 (WM_HELP): the program's help, as its Help command gives it.
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo);
 
     // The default processing of the message being handled.
     LRESULT Default();

@@ -142,6 +142,13 @@ inline bool IsCommandInRange(UINT nID, UINT nFirst, UINT nLast) {
         return TRUE;                                                                               \
     }
 
+// BOOL OnHelpInfo(HELPINFO* pHelpInfo): F1 in the window or in one of its controls.
+#define ON_WM_HELPINFO()                                                                           \
+    if (uMsg == WM_HELP) {                                                                         \
+        lResult = OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam));                                 \
+        return TRUE;                                                                               \
+    }
+
 // HBRUSH OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor), where nCtlColor is one of the
 // CTLCOLOR_ kinds (CTLCOLOR_MSGBOX ... CTLCOLOR_STATIC), in the order of the messages.
 

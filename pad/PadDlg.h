@@ -62,6 +62,7 @@ class CPadDlg : public CDialog {
     ON_EN_MAXTEXT(IDC_PAD_EDIT, OnMaxTextEdit)
     ON_EN_CHANGE(IDC_PAD_EDIT, OnChangeEdit)
     ON_COMMAND(ID_HELP_INDEX, OnHelpIndex)
+    ON_WM_HELPINFO()
     ON_SYSCOMMAND(ID_PAD_NEW, OnNewPad)
     ON_SYSCOMMAND(ID_PAD_ERASE, OnErasePad)
     ON_SYSCOMMAND(ID_PAD_FEEDBACK, OnFeedback)

@@ -101,7 +101,11 @@ PathParts SplitPath(const char* pszPath) {
     return parts;
 }
 
-CString GetProgramFolder() { return FolderSetting(KEY_PROGRAM_FOLDER); }
+CString GetProgramFolder() {
+    // Nothing writes the key: without it, the program starts pads from its own folder.
+    CString strFolder = FolderSetting(KEY_PROGRAM_FOLDER);
+    return strFolder.IsEmpty() ? GetRunningProgramFolder() : strFolder;
+}
 
 CString GetHomeFolder() {
     CString strHome = FolderSetting(KEY_HOME_FOLDER);
@@ -141,11 +145,13 @@ CString FullPath(CString strPath) {
         }
         nSize = n;
     }
-    // A short (8.3) name becomes the file's own; a file not there yet keeps the name as given.
+    // A short (8.3) name becomes the file's own; a file not there yet keeps the name as given,
+    // and so does one whose own name the code page cannot hold (it comes back with "?" in it).
     CString strLong;
     DWORD n = ::GetLongPathNameA(strFull, NULL, 0);
     char* p = n ? strLong.GetBuffer(static_cast<int>(n)) : NULL;
-    if (p && ::GetLongPathNameA(strFull, p, n) == n - 1) {
+    if (p && ::GetLongPathNameA(strFull, p, n) == n - 1 &&
+        ::GetFileAttributesA(p) != INVALID_FILE_ATTRIBUTES) {
         strLong.ReleaseBuffer(static_cast<int>(n - 1));
         return strLong;
     }

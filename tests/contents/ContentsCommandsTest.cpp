@@ -1,4 +1,4 @@
-// New, Open, Rename and Erase from the contents window: their messages and their effects.
+// New, Open, Rename, Erase and Help from the contents window: their messages and their effects.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -160,4 +160,21 @@ TEST(ContentsCommands, NewStartsOnePadOnANewTimeStampedFile) {
     EXPECT_NE(names[0].find(" at "), std::string::npos) << names[0];
     PumpMessages(1000);
     EXPECT_EQ(session.OtherPids().size(), 1u) << "exactly one pad";
+}
+
+TEST(ContentsCommands, TheHelpButtonAndF1OpenTheHelpPage) {
+    ScopedHelpViewer viewer;
+    ASSERT_TRUE(viewer.Ready());
+    ContentsSession session;
+    ASSERT_TRUE(session.AddPad("Pad.ql"));
+    ASSERT_TRUE(session.Start());
+    const std::string helpPage = ExeFolder() + "\\Quillow.htm";
+
+    ASSERT_TRUE(session.Click(IDC_CONTENTS_HELP));
+    EXPECT_EQ(helpPage, viewer.WaitForOpenedPage());
+
+    viewer.Forget();
+    ASSERT_TRUE(Activate(session.Window()));
+    ASSERT_TRUE(PressKey(VK_F1));
+    EXPECT_EQ(helpPage, viewer.WaitForOpenedPage());
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "ContentsSession.h"
 #include "contents/UpdateReminder.h"
 
@@ -124,4 +126,26 @@ TEST(ContentsLifeCycle, EnterAndEscapeHideTheWindowLikeClose) {
         EXPECT_TRUE(session.IsRunning());
         EXPECT_TRUE(IsWindow(session.Window()));
     }
+}
+
+TEST(ContentsLifeCycle, ASecondStartShowsTheFirstWindowAndEndsWithoutStartingAnyPadAgain) {
+    ContentsSession session;
+    ASSERT_TRUE(session.AddPad("Marked.ql"));
+    ASSERT_TRUE(IniSetInt("Marked.ql", "ShowOnStartup", 1));
+    ASSERT_TRUE(session.Start());
+    ASSERT_TRUE(WaitForWindowInGroup(session.Group(), nullptr, "Marked.ql"));
+    ASSERT_TRUE(session.Close());
+    std::vector<DWORD> running = session.Group().Pids();
+    std::sort(running.begin(), running.end());
+
+    const DWORD second = session.Group().Start("/tray");
+    ASSERT_TRUE(second);
+    EXPECT_TRUE(session.Group().WaitForExit(second, kWaitMs));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(session.Window()) != FALSE; }));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == session.Window(); }));
+    // A second start of Marked.ql would find it in use and say so.
+    EXPECT_FALSE(WaitForMessageBox(session.Group(), 1000));
+    std::vector<DWORD> after = session.Group().Pids();
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(running, after);
 }

@@ -42,6 +42,9 @@ bool Activate(HWND window);
 // The control that has the keyboard focus in the thread that owns the window (any process).
 HWND FocusOf(HWND window);
 
+// Presses and releases a key on the keyboard, for the foreground window's focused control.
+bool PressKey(WORD virtualKey);
+
 // Posted, as a user's choice would be: the program handles it in its own time.
 bool PostCommand(HWND window, int id);
 bool PostSysCommand(HWND window, int id);

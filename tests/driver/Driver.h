@@ -7,6 +7,7 @@
 #include "Controls.h"
 #include "Files.h"
 #include "FindWindows.h"
+#include "HelpViewer.h"
 #include "Ini.h"
 #include "Menus.h"
 #include "MessageBoxes.h"

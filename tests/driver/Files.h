@@ -14,6 +14,11 @@ namespace driver {
 std::string ExeFolder();
 std::string QuillowExePath();
 
+// Text between the ANSI code page and the wide API's UTF-16; a character the code page cannot
+// hold becomes "?".
+std::wstring Widen(const std::string& text);
+std::string Narrow(const std::wstring& text);
+
 bool FileExists(const std::string& path);
 // Reads the whole file as bytes; false when it cannot be opened (for instance while a pad
 // holds it locked against reading, which pads do not do, or when it is missing).

@@ -76,6 +76,10 @@ template <typename Fill> std::vector<std::string> ReadList(Fill fill) {
 } // namespace
 
 std::string IniPath() {
+    // The program's rule: beside Quillow.exe when the file is there, else the Windows folder.
+    const std::string besideProgram = ExeFolder() + "\\QUILLOW.INI";
+    if (FileExists(besideProgram))
+        return besideProgram;
     char folder[MAX_PATH + 1];
     const UINT length = GetWindowsDirectoryA(folder, sizeof folder);
     return std::string(folder, length <= MAX_PATH ? length : 0) + "\\QUILLOW.INI";

@@ -1,5 +1,5 @@
-// The settings file QUILLOW.INI in the Windows folder, read and written from outside the
-// program as another process would.
+// The settings file QUILLOW.INI, read and written from outside the program as another process
+// would. It is the one beside Quillow.exe when there is one, else the one in the Windows folder.
 #pragma once
 
 #include <string>

@@ -1,5 +1,7 @@
 #include "Processes.h"
 
+#include <psapi.h>
+
 #include "Files.h"
 #include "Wait.h"
 
@@ -45,20 +47,29 @@ DWORD ProcessGroup::Start(const std::string& args, const std::string& folder) {
 
 DWORD ProcessGroup::StartExe(const std::string& exePath, const std::string& args,
                              const std::string& folder) {
-    return Launch("\"" + exePath + "\"" + (args.empty() ? "" : " " + args), folder);
+    return StartExe(Widen(exePath), args, folder);
+}
+
+DWORD ProcessGroup::StartExe(const std::wstring& exePath, const std::string& args,
+                             const std::string& folder) {
+    return Launch(L"\"" + exePath + L"\"" + (args.empty() ? L"" : L" " + Widen(args)), folder);
 }
 
 DWORD ProcessGroup::Launch(const std::string& commandLine, const std::string& folder) {
+    return Launch(Widen(commandLine), folder);
+}
+
+DWORD ProcessGroup::Launch(const std::wstring& commandLine, const std::string& folder) {
     if (!m_job)
         return 0;
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     // Suspended until it is in the job, so that nothing it starts can escape the job.
-    if (!CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, CREATE_SUSPENDED, NULL,
-                        folder.empty() ? NULL : folder.c_str(), &startup, &info))
+    if (!CreateProcessW(NULL, line.data(), NULL, NULL, FALSE, CREATE_SUSPENDED, NULL,
+                        folder.empty() ? NULL : Widen(folder).c_str(), &startup, &info))
         return 0;
     if (!AssignProcessToJobObject(m_job, info.hProcess)) {
         TerminateProcess(info.hProcess, 1);
@@ -133,6 +144,16 @@ DWORD ProcessGroup::ExitCode(DWORD pid) {
     if (!GetExitCodeProcess(found->second, &code))
         return kUnknownExitCode;
     return code;
+}
+
+std::string ProcessImagePath(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process)
+        return std::string();
+    char path[MAX_PATH + 1] = "";
+    const DWORD length = GetModuleFileNameExA(process, NULL, path, sizeof path);
+    CloseHandle(process);
+    return std::string(path, length);
 }
 
 void ProcessGroup::KillAll() {

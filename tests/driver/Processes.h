@@ -30,6 +30,9 @@ class ProcessGroup {
     // Starts another program: the quoted path, then a blank and args when args is not empty.
     DWORD StartExe(const std::string& exePath, const std::string& args,
                    const std::string& folder = "");
+    // The same for a program whose path the ANSI code page cannot hold.
+    DWORD StartExe(const std::wstring& exePath, const std::string& args,
+                   const std::string& folder = "");
 
     // Every process of the job that is still running, in no particular order.
     std::vector<DWORD> Pids();
@@ -47,11 +50,15 @@ class ProcessGroup {
 
   private:
     DWORD Launch(const std::string& commandLine, const std::string& folder);
+    DWORD Launch(const std::wstring& commandLine, const std::string& folder);
     // Keeps a handle to every process seen, so its exit code stays readable after it ends.
     HANDLE Remember(DWORD pid);
 
     HANDLE m_job;
     std::map<DWORD, HANDLE> m_processes;
 };
+
+// The path of the program a process runs; empty when it cannot be read.
+std::string ProcessImagePath(DWORD pid);
 
 } // namespace driver

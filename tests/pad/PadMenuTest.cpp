@@ -257,3 +257,19 @@ TEST_F(PadCommands, AColourPickedInOptionsRepaintsThePadAndIsStoredForIt) {
 }
 
 } // namespace
+
+TEST_F(PadCommands, F1OpensTheHelpPageAsTheHelpCommandDoes) {
+    ScopedHelpViewer viewer;
+    ASSERT_TRUE(viewer.Ready());
+    const Pad pad = OpenPadOn("Help.ql", "text");
+    ASSERT_TRUE(pad.window);
+    const std::string helpPage = ExeFolder() + "\\Quillow.htm";
+
+    ASSERT_TRUE(PostSysCommand(pad.window, ID_PAD_HELP));
+    EXPECT_EQ(helpPage, viewer.WaitForOpenedPage());
+
+    viewer.Forget();
+    ASSERT_TRUE(Activate(pad.window));
+    ASSERT_TRUE(PressKey(VK_F1));
+    EXPECT_EQ(helpPage, viewer.WaitForOpenedPage());
+}

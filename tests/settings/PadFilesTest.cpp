@@ -25,21 +25,22 @@ std::string Str(const CString& s) { return std::string(s.GetString(), s.GetLengt
 
 } // namespace
 
-TEST(ProgramFolder, OneTrailingBackslashIsDroppedAndUnsetIsEmpty) {
+TEST(ProgramFolder, OneTrailingBackslashIsDroppedAndUnsetOrEmptyIsTheRunningProgramsFolder) {
     ScopedIni ini;
     const struct {
-        const char* stored;
-        const char* folder;
+        std::string stored;
+        std::string folder;
     } cases[] = {{"C:\\Quillow\\", "C:\\Quillow"},
                  {"C:\\Quillow", "C:\\Quillow"},
                  {"C:\\Quillow\\\\", "C:\\Quillow\\"},
                  {"C:\\", "C:"},
-                 {"\\", ""},
+                 {"\\", ExeFolder()},
+                 {"", ExeFolder()},
                  {"C:\\Qu/", "C:\\Qu/"}};
     for (const auto& c : cases)
         EXPECT_EQ(c.folder, ProgramFolderFor(c.stored)) << c.stored;
     IniDeleteKey(kGlobalSection, KEY_PROGRAM_FOLDER);
-    EXPECT_EQ("", Str(GetProgramFolder()));
+    EXPECT_EQ(ExeFolder(), Str(GetProgramFolder()));
 }
 
 TEST(HomeFolder, AStoredFolderIsReturnedUntestedWithoutChangingTheCurrentFolder) {
@@ -91,21 +92,15 @@ TEST(HomeFolder, UnsetWithoutADesktopFolderFallsBackToTheProgramFolderAndStoresI
     EXPECT_EQ(before, CurrentFolder());
 }
 
-TEST(HomeFolder, NothingSetAnywhereGivesAnEmptyFolderStoredAsEmpty) {
+TEST(HomeFolder, NothingSetFallsBackToTheRunningProgramsFolderAndStoresIt) {
     ScopedIni ini;
     IniDeleteKey(kGlobalSection, KEY_PROGRAM_FOLDER);
     ScopedDesktopFolder desktop(false);
     CurrentFolderGuard guard;
     ASSERT_TRUE(desktop.Ready());
-    EXPECT_EQ("", Str(GetHomeFolder()));
-    EXPECT_TRUE(IniHasKey(kGlobalSection, KEY_HOME_FOLDER));
-    EXPECT_EQ("", IniGetString(kGlobalSection, KEY_HOME_FOLDER, "default"));
-
-    // A new pad then lands at the root of the current drive.
-    const std::string path = Str(MakeNewPadPath());
-    ASSERT_FALSE(path.empty());
-    EXPECT_EQ('\\', path[0]);
-    EXPECT_NE('\\', path[1]);
+    EXPECT_EQ(ExeFolder(), Str(GetHomeFolder()));
+    EXPECT_EQ(ExeFolder(), IniGetString(kGlobalSection, KEY_HOME_FOLDER));
+    EXPECT_EQ(ExeFolder() + "\\", Str(MakeNewPadPath()).substr(0, ExeFolder().size() + 1));
 }
 
 TEST(NewPadName, TwelveHourClockWithAmPmAndEnglishNames) {
