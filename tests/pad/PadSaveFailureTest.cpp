@@ -12,8 +12,6 @@ using namespace driver;
 
 namespace {
 
-class PadSaveFailure : public padtest::PadEndToEndTest {};
-
 std::string TinyDiskFolder() {
     const char* linuxPath = getenv("QUILLOW_TINY_DISK");
     if (!linuxPath || !*linuxPath)
@@ -44,16 +42,34 @@ bool FillDisk(const std::string& path) {
     return blocks < 100000;
 }
 
-TEST_F(PadSaveFailure, ASaveTheDiskRefusesKeepsTheOldTextAndTriesAgainLater) {
-    std::string folder = TinyDiskFolder();
-    if (folder.empty())
-        GTEST_SKIP() << "QUILLOW_TINY_DISK names no tiny file system";
-    std::string path = folder + "\\Full disk.ql";
-    std::string filler = folder + "\\filler.bin";
-    DeleteFileA(filler.c_str());
-    ASSERT_TRUE(WriteFileBytes(path, "the old text"));
-    ASSERT_TRUE(FillDisk(filler));
+// A pad file holding "the old text" on the tiny file system, which is then full.
+class PadSaveFailure : public padtest::PadEndToEndTest {
+  protected:
+    void SetUp() override {
+        m_folder = TinyDiskFolder();
+        if (m_folder.empty())
+            GTEST_SKIP() << "QUILLOW_TINY_DISK names no tiny file system";
+    }
+    void TearDown() override {
+        m_group.KillAll();
+        DeleteFileA(m_filler.c_str());
+        DeleteFileA(m_path.c_str());
+    }
+    bool PadOnFullDisk(const std::string& name) {
+        m_path = m_folder + "\\" + name;
+        m_filler = m_folder + "\\filler.bin";
+        DeleteFileA(m_filler.c_str());
+        return WriteFileBytes(m_path, "the old text") && FillDisk(m_filler);
+    }
 
+    std::string m_folder;
+    std::string m_path;
+    std::string m_filler;
+};
+
+TEST_F(PadSaveFailure, ASaveTheDiskRefusesKeepsTheOldTextAndTriesAgainLater) {
+    ASSERT_TRUE(PadOnFullDisk("Full disk.ql"));
+    const std::string& path = m_path;
     padtest::Pad pad = OpenPad(path, "Full disk.ql");
     ASSERT_TRUE(pad.window);
     // More than a page, so the longer text needs room the disk no longer has.
@@ -70,27 +86,16 @@ TEST_F(PadSaveFailure, ASaveTheDiskRefusesKeepsTheOldTextAndTriesAgainLater) {
     EXPECT_EQ("the old text" + typed, WindowText(pad.edit));
 
     // With room again, the next loss of focus saves.
-    ASSERT_TRUE(DeleteFileA(filler.c_str()));
+    ASSERT_TRUE(DeleteFileA(m_filler.c_str()));
     ASSERT_TRUE(Activate(pad.window));
     ASSERT_TRUE(TakeFocusAway());
     EXPECT_TRUE(WaitUntil([&] { return FileText(path) == "the old text" + typed; }));
     ASSERT_TRUE(ClosePad(pad));
-    DeleteFileA(path.c_str());
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(PadSaveFailure, ClosingOrRenamingAPadThatCannotSaveKeepsItsTextUnlessTheUserLetsItGo) {
-    std::string folder = TinyDiskFolder();
-    if (folder.empty())
-        GTEST_SKIP() << "QUILLOW_TINY_DISK names no tiny file system";
-    std::string path = folder + "\\Closing.ql";
-    std::string filler = folder + "\\filler.bin";
-    DeleteFileA(filler.c_str());
-    ASSERT_TRUE(WriteFileBytes(path, "the old text"));
-    ASSERT_TRUE(FillDisk(filler));
+    ASSERT_TRUE(PadOnFullDisk("Closing.ql"));
+    const std::string& path = m_path;
     padtest::Pad pad = OpenPad(path, "Closing.ql");
     ASSERT_TRUE(pad.window);
     const std::string typed = "the old text" + std::string(6000, 'n');
@@ -129,8 +134,6 @@ TEST_F(PadSaveFailure, ClosingOrRenamingAPadThatCannotSaveKeepsItsTextUnlessTheU
     expectOneBox("\n\nClose it anyway and lose what is not saved?", {IDYES, IDNO}, IDYES);
     ASSERT_TRUE(m_group.WaitForExit(pad.pid, kWaitMs));
     EXPECT_EQ("the old text", FileText(path));
-    DeleteFileA(filler.c_str());
-    DeleteFileA(path.c_str());
 }
 
 } // namespace
