@@ -126,18 +126,33 @@ TEST_F(PadLauncher, ABareNameIsResolvedInTheLaunchersCurrentFolder) {
     EXPECT_TRUE(SameFolder(home.Path(), record.currentFolder)) << record.currentFolder;
 }
 
-TEST_F(PadLauncher, AMissingProgramIsReportedWithItsFolderOrTheDriveRootAndTheErrorCode) {
+TEST_F(PadLauncher, AFailedStartIsReportedWithItsFolderAndTheCodeAsWinExecGaveIt) {
     TempFolder emptyFolder;
-    // Without a program folder the program is looked for at the drive root.
-    for (const std::string& folder : {emptyFolder.Path(), std::string()}) {
-        SCOPED_TRACE(folder);
-        if (folder.empty())
+    TempFolder folderInItsPlace;
+    ASSERT_TRUE(CreateDirectoryA(folderInItsPlace.File("Quillow.exe").c_str(), NULL));
+    TempFolder notAProgram;
+    ASSERT_TRUE(WriteFileBytes(notAProgram.File("Quillow.exe"), "not a program\r\n"));
+    const struct {
+        std::string folder;
+        int code;
+    } cases[] = {
+        {emptyFolder.Path(), ERROR_FILE_NOT_FOUND},
+        // Without a program folder the program is looked for at the drive root.
+        {std::string(), ERROR_FILE_NOT_FOUND},
+        // System codes below 32 are shown as they are...
+        {folderInItsPlace.Path(), ERROR_ACCESS_DENIED},
+        // ...and every other one (here ERROR_BAD_EXE_FORMAT) as ERROR_BAD_FORMAT.
+        {notAProgram.Path(), ERROR_BAD_FORMAT},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        if (c.folder.empty())
             IniDeleteKey(kGlobalSection, KEY_PROGRAM_FOLDER);
         else
-            IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, folder + "\\");
+            IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, c.folder + "\\");
         const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
         EXPECT_FALSE(launch.result);
-        EXPECT_EQ(LaunchFailureText(folder, ERROR_FILE_NOT_FOUND), launch.text);
+        EXPECT_EQ(LaunchFailureText(c.folder, c.code), launch.text);
         EXPECT_EQ("Quillow", launch.caption);
         EXPECT_EQ(std::vector<int>{IDOK}, launch.buttons);
         EXPECT_FALSE(launch.icon);
