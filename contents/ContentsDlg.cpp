@@ -296,12 +296,13 @@ void CContentsDlg::ShowUpdateReminder(int nMonth) {
 
 void CContentsDlg::LaunchStartupPads() {
     // An entry's text, mark included, names its section: a pad that is already open names a
-    // section ending in "*", which no pad has, so it is not started twice.
+    // section ending in "*", which no pad has, so it is not started twice. The pads start
+    // together, none waiting for the one before.
     CString strEntry;
     for (int i = 0; i < m_lstPads.GetCount(); ++i) {
         m_lstPads.GetText(i, strEntry);
         if (ReadShowOnStartup(strEntry, 0) != 0)
-            LaunchPad(m_hWnd, strEntry);
+            LaunchPad(m_hWnd, strEntry, launchNoWait);
     }
 }
 

@@ -39,18 +39,58 @@ CString PathArgument(const CString& strPath) {
     return bLeadingBlank || bQuoted ? "\"" + strPath + "\"" : strPath;
 }
 
+// A pad that never waits for input holds up its launcher no longer than this.
+const DWORD kIdleWaitMs = 10000;
+
+// Owns the two handles that CreateProcess returns; the launcher keeps neither.
+class CStartedProcess {
+  public:
+    CStartedProcess() : m_info() {}
+    ~CStartedProcess() {
+        if (m_info.hThread)
+            ::CloseHandle(m_info.hThread);
+        if (m_info.hProcess)
+            ::CloseHandle(m_info.hProcess);
+    }
+    CStartedProcess(const CStartedProcess&) = delete;
+    CStartedProcess& operator=(const CStartedProcess&) = delete;
+
+    PROCESS_INFORMATION m_info;
+};
+
+// Starts a program as WinExec does inside: the command line alone, shown normally, no
+// inherited handles, the caller's current folder. On failure nCode is the code WinExec gave:
+// a system error code below 32 as it is, any other as ERROR_BAD_FORMAT.
+bool StartProgram(CString strCommandLine, LaunchWait wait, int& nCode) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    CStartedProcess process;
+    // CreateProcess may write into the command line, so it gets a buffer of its own.
+    char* pszCommandLine = strCommandLine.GetBuffer(strCommandLine.GetLength());
+    if (pszCommandLine && ::CreateProcessA(NULL, pszCommandLine, NULL, NULL, FALSE, 0, NULL, NULL,
+                                           &startup, &process.m_info)) {
+        if (wait == launchWaitForIdle)
+            ::WaitForInputIdle(process.m_info.hProcess, kIdleWaitMs);
+        return true;
+    }
+    const DWORD dwError = pszCommandLine ? ::GetLastError() : ERROR_NOT_ENOUGH_MEMORY;
+    nCode = static_cast<int>(dwError < 32 ? dwError : ERROR_BAD_FORMAT);
+    return false;
+}
+
 } // namespace
 
-bool LaunchPad(HWND hWndOwner, CString strPath) {
+bool LaunchPad(HWND hWndOwner, CString strPath, LaunchWait wait) {
     CString strCommandLine =
         "\"" + GetProgramFolder() + "\\" + kProgramFileName + "\" " + PathArgument(strPath);
-    UINT nResult = WinExec(strCommandLine, SW_SHOWNORMAL);
-    if (nResult > 31)
+    int nCode = 0;
+    if (StartProgram(strCommandLine, wait, nCode))
         return true;
     ShowFailure(hWndOwner, "Unable to start \"" + GetProgramFolder() + "\\" + kProgramFileName +
                                "\". Please re-install Quillow. You can download Quillow from " +
-                               QUILLOW_HOME_PAGE_URL + ".\n\n" +
-                               ErrorCodeLine(static_cast<INT_PTR>(nResult)));
+                               QUILLOW_HOME_PAGE_URL + ".\n\n" + ErrorCodeLine(nCode));
     return false;
 }
 

@@ -3,12 +3,30 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
 
 #include "ContentsSession.h"
 #include "contents/UpdateReminder.h"
 
 using namespace driver;
 using namespace contents_test;
+
+namespace {
+
+// Every section of the settings file with its "key=value" lines.
+std::map<std::string, std::vector<std::string>> IniContents() {
+    std::map<std::string, std::vector<std::string>> contents;
+    for (const std::string& section : IniSectionNames())
+        contents[section] = IniSectionLines(section);
+    return contents;
+}
+
+std::string Corners(const RECT& rect) {
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
+           std::to_string(rect.right) + "," + std::to_string(rect.bottom);
+}
+
+} // namespace
 
 TEST(ContentsLifeCycle, AReminderNotDueIsNotShownAndOnlyAMissingMonthIsScheduled) {
     const int next = NextReminderMonth(CurrentMonth());
@@ -74,6 +92,69 @@ TEST(ContentsLifeCycle, ThePadsMarkedToShowAtStartUpAreReopenedButNeverOneAlread
     EXPECT_TRUE(WaitForWindowInGroup(session.Group(), nullptr, "Marked.ql"));
     PumpMessages(1000);
     EXPECT_EQ(session.OtherPids().size(), 1u) << "only Marked.ql is started";
+}
+
+TEST(ContentsLifeCycle, ManyStartUpPadsAllOpenAtOnceWithTheirTextAndPlaceAndNoSettingIsLost) {
+    const int kPads = 12;
+    struct StartupPad {
+        std::string name;
+        std::string text;
+        RECT place;
+    };
+    std::vector<StartupPad> pads;
+    ContentsSession session;
+    for (int i = 0; i < kPads; ++i) {
+        const std::string name = "Start " + std::to_string(i) + ".ql";
+        const int left = 10 + 165 * (i % 6);
+        const int top = 200 + 140 * (i / 6);
+        pads.push_back({name,
+                        "Note " + std::to_string(i) + "\r\nits own text\r\n",
+                        {left, top, left + 150 + i, top + 120 + i}});
+        const StartupPad& pad = pads.back();
+        ASSERT_TRUE(session.AddPad(name, pad.text));
+        ASSERT_TRUE(IniSetInt(name, "ShowOnStartup", 1));
+        ASSERT_TRUE(IniSetInt(name, "Row", pad.place.left));
+        ASSERT_TRUE(IniSetInt(name, "Column", pad.place.top));
+        ASSERT_TRUE(IniSetInt(name, "Width", pad.place.right - pad.place.left));
+        ASSERT_TRUE(IniSetInt(name, "Height", pad.place.bottom - pad.place.top));
+        ASSERT_TRUE(IniSetInt(name, "BkColor", 0xC0FFC0 + i));
+    }
+    // Settings that no start touches, which a lost write would take along.
+    ASSERT_TRUE(session.AddPad("Resting.ql"));
+    ASSERT_TRUE(IniSetInt("Resting.ql", "ShowOnStartup", 0));
+    ASSERT_TRUE(IniSetInt("Resting.ql", "Row", 70));
+    ASSERT_TRUE(IniSetInt(kGlobalSection, "NextUpdateReminder", 13));
+    ASSERT_TRUE(IniSetInt(kGlobalSection, "Width", 200));
+    const auto before = IniContents();
+
+    ASSERT_TRUE(session.Start());
+    for (const StartupPad& pad : pads) {
+        SCOPED_TRACE(pad.name);
+        const HWND window = WaitForWindowInGroup(session.Group(), "#32770", pad.name.c_str());
+        ASSERT_TRUE(window);
+        EXPECT_EQ(pad.text, WindowText(ControlOf(window, IDC_PAD_EDIT)));
+        RECT rect = {};
+        // Placed while it is being shown; a short wait is only a margin.
+        WaitUntil(
+            [&] {
+                rect = WindowRect(window);
+                return EqualRect(&rect, &pad.place) != FALSE;
+            },
+            1000);
+        EXPECT_EQ(Corners(pad.place), Corners(rect));
+        EXPECT_EQ(pad.text, FileText(session.PadPath(pad.name)));
+    }
+    EXPECT_EQ(session.OtherPids().size(), static_cast<size_t>(kPads));
+
+    auto after = IniContents();
+    std::vector<std::string> lost;
+    for (const auto& section : before) {
+        const std::vector<std::string>& lines = after[section.first];
+        for (const std::string& line : section.second)
+            if (std::find(lines.begin(), lines.end(), line) == lines.end())
+                lost.push_back("[" + section.first + "] " + line);
+    }
+    EXPECT_EQ(lost, std::vector<std::string>());
 }
 
 TEST(ContentsLifeCycle, WithAutoStartupOffTheWindowHidesAtStartUpAndStaysHidden) {

@@ -121,15 +121,32 @@ TEST_F(PadLauncher, ABareNameIsResolvedInTheLaunchersCurrentFolder) {
     EXPECT_TRUE(SameFolder(home.Path(), record.currentFolder)) << record.currentFolder;
 }
 
-TEST_F(PadLauncher, AMissingProgramIsReportedWithItsFolderAndTheErrorCode) {
+TEST_F(PadLauncher, AFailedStartIsReportedWithItsFolderAndTheCodeAsWinExecGaveIt) {
     TempFolder emptyFolder;
-    IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, emptyFolder.Path() + "\\");
-    const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
-    EXPECT_FALSE(launch.result);
-    EXPECT_EQ(LaunchFailureText(emptyFolder.Path(), ERROR_FILE_NOT_FOUND), launch.box.text);
-    EXPECT_EQ("Quillow", launch.box.caption);
-    EXPECT_EQ(std::vector<int>{IDOK}, launch.box.buttons);
-    EXPECT_FALSE(launch.box.icon);
+    TempFolder folderInItsPlace;
+    ASSERT_TRUE(CreateDirectoryA(folderInItsPlace.File("Quillow.exe").c_str(), NULL));
+    TempFolder notAProgram;
+    ASSERT_TRUE(WriteFileBytes(notAProgram.File("Quillow.exe"), "not a program\r\n"));
+    const struct {
+        std::string folder;
+        int code;
+    } cases[] = {
+        {emptyFolder.Path(), ERROR_FILE_NOT_FOUND},
+        // System codes below 32 are shown as they are...
+        {folderInItsPlace.Path(), ERROR_ACCESS_DENIED},
+        // ...and every other one (here ERROR_BAD_EXE_FORMAT) as ERROR_BAD_FORMAT.
+        {notAProgram.Path(), ERROR_BAD_FORMAT},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        IniSetString(kGlobalSection, KEY_PROGRAM_FOLDER, c.folder + "\\");
+        const FailedLaunch launch = LaunchExpectingFailure("Shopping.ql");
+        EXPECT_FALSE(launch.result);
+        EXPECT_EQ(LaunchFailureText(c.folder, c.code), launch.box.text);
+        EXPECT_EQ("Quillow", launch.box.caption);
+        EXPECT_EQ(std::vector<int>{IDOK}, launch.box.buttons);
+        EXPECT_FALSE(launch.box.icon);
+    }
 }
 
 TEST_F(PadLauncher, AVeryLongProgramFolderIsShownWholeInTheFailureMessage) {
