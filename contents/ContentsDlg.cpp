@@ -296,13 +296,19 @@ void CContentsDlg::ShowUpdateReminder(int nMonth) {
 
 void CContentsDlg::LaunchStartupPads() {
     // An entry's text, mark included, names its section: a pad that is already open names a
-    // section ending in "*", which no pad has, so it is not started twice. The pads start
-    // together, none waiting for the one before.
+    // section ending in "*", which no pad has, so it is not started twice. Every entry's flag
+    // is read first, as the pads that start write the settings file and each read would wait
+    // for them. Then the pads start together, none waiting for the one before.
     CString strEntry;
     for (int i = 0; i < m_lstPads.GetCount(); ++i) {
         m_lstPads.GetText(i, strEntry);
-        if (ReadShowOnStartup(strEntry, 0) != 0)
-            LaunchPad(m_hWnd, strEntry, launchNoWait);
+        m_lstPads.SetItemData(i, ReadShowOnStartup(strEntry, 0) != 0);
+    }
+    for (int i = 0; i < m_lstPads.GetCount(); ++i) {
+        if (!m_lstPads.GetItemData(i))
+            continue;
+        m_lstPads.GetText(i, strEntry);
+        LaunchPad(m_hWnd, strEntry, launchNoWait);
     }
 }
 

@@ -16,6 +16,11 @@ class CListBox : public CWnd {
         return static_cast<int>(
             SendMessage(LB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(pszItem)));
     }
+    // A value of the caller's own kept with an entry.
+    void SetItemData(int nIndex, DWORD_PTR dwData) { SendMessage(LB_SETITEMDATA, nIndex, dwData); }
+    DWORD_PTR GetItemData(int nIndex) const {
+        return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, nIndex));
+    }
     void GetText(int nIndex, CString& rString) const {
         int n = static_cast<int>(SendMessage(LB_GETTEXTLEN, nIndex));
         char* p = n >= 0 ? rString.GetBuffer(n) : NULL;

@@ -1,5 +1,6 @@
 #include "pad/PadDlg.h"
 
+#include <limits.h>
 #include <stdio.h>
 
 #include <new>
@@ -24,6 +25,8 @@
 namespace {
 // A font that Windows links to fonts for other scripts.
 const wchar_t kTextFontName[] = L"Tahoma";
+// What a flag reads as when its key is missing: no value a flag ever holds.
+const int kFlagNotStored = INT_MIN;
 } // namespace
 
 CPadDlg::CPadDlg(CWnd* pParent)
@@ -229,19 +232,25 @@ void CPadDlg::OnEndSession(BOOL bEnding) {
         SavePad();
 }
 
+// Both flags are written back as 0 or 1. A flag already stored so needs no write: every write
+// rewrites the whole settings file, which all pads starting at logon wait for in turn.
 void CPadDlg::ApplyAutoStartup(BOOL toggle) {
-    int nValue = ReadShowOnStartup(SectionName(), 1);
+    int nStored = ReadShowOnStartup(SectionName(), kFlagNotStored);
+    int nValue = nStored == kFlagNotStored ? 1 : nStored;
     int nNew = (toggle ? nValue == 0 : nValue != 0) ? 1 : 0;
     CheckPadMenuItem(m_hWnd, ID_PAD_AUTO_STARTUP, nNew);
-    WriteShowOnStartup(SectionName(), nNew);
+    if (nStored != nNew)
+        WriteShowOnStartup(SectionName(), nNew);
 }
 
 void CPadDlg::ApplyAlwaysOnTop(BOOL toggle) {
-    int nValue = ReadAlwaysOnTop(SectionName());
+    int nStored = ReadAlwaysOnTop(SectionName(), kFlagNotStored);
+    int nValue = nStored == kFlagNotStored ? 0 : nStored;
     int nNew = (toggle ? nValue == 0 : nValue != 0) ? 1 : 0;
     SetWindowPos(nNew ? &wndTopMost : &wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     CheckPadMenuItem(m_hWnd, ID_PAD_ALWAYS_ON_TOP, nNew);
-    WriteAlwaysOnTop(SectionName(), nNew);
+    if (nStored != nNew)
+        WriteAlwaysOnTop(SectionName(), nNew);
 }
 
 void CPadDlg::OnNewPad() { LaunchPad(m_hWnd, MakeNewPadPath()); }

@@ -27,8 +27,8 @@ void WriteShowOnStartup(const char* pszSection, int nValue) {
     WriteSettingInt(pszSection, KEY_SHOW_ON_STARTUP, nValue);
 }
 
-int ReadAlwaysOnTop(const char* pszSection) {
-    return ReadSettingInt(pszSection, KEY_ALWAYS_ON_TOP, 0);
+int ReadAlwaysOnTop(const char* pszSection, int nDefault) {
+    return ReadSettingInt(pszSection, KEY_ALWAYS_ON_TOP, nDefault);
 }
 
 void WriteAlwaysOnTop(const char* pszSection, int nValue) {

@@ -17,8 +17,8 @@ COLORREF ReadPadColor(const char* pszSection);
 // start-up; in the global section, whether the contents window stays visible after it.
 int ReadShowOnStartup(const char* pszSection, int nDefault);
 void WriteShowOnStartup(const char* pszSection, int nValue);
-// "AlwaysOnTop" of a pad, 0 when missing.
-int ReadAlwaysOnTop(const char* pszSection);
+// "AlwaysOnTop" of a pad, nDefault when missing.
+int ReadAlwaysOnTop(const char* pszSection, int nDefault = 0);
 void WriteAlwaysOnTop(const char* pszSection, int nValue);
 
 // A window's stored place: "Row" holds its left edge (x) and "Column" its top edge (y), as
