@@ -128,6 +128,12 @@ TEST(ContentsLifeCycle, ManyStartUpPadsAllOpenAtOnceWithTheirTextAndPlaceAndNoSe
     const auto before = IniContents();
 
     ASSERT_TRUE(session.Start());
+    // The list is refreshed over and over while the pads start: each refresh's in-use test
+    // opens the pad files that starting pads are about to lock.
+    WaitUntil([&] {
+        session.Refresh();
+        return TopWindows(session.Group(), {"#32770"}).size() > static_cast<size_t>(kPads);
+    });
     for (const StartupPad& pad : pads) {
         SCOPED_TRACE(pad.name);
         const HWND window = WaitForWindowInGroup(session.Group(), "#32770", pad.name.c_str());
