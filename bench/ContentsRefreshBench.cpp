@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/Clock.h"
 #include "contents/ContentsDlg.h"
 #include "contents/TrayIcon.h"
 #include "framework/CWinApp.h"
@@ -23,17 +24,6 @@ namespace {
 
 const int kPadCounts[] = {100, 1000, 5000};
 const UINT WM_BENCH = WM_APP + 1;
-
-double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The median time of runs calls.
 double MedianMs(int runs, const std::function<void()>& action) {

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/Clock.h"
 #include "res/resource.h"
 
 namespace {
@@ -27,17 +28,6 @@ const double kStallMs = 15000;
 // A failed logon is tried again, up to this many times the runs asked for.
 const int kMaxAttemptsPerRun = 4;
 const char kGlobalSection[] = "Quillow Contents";
-
-double NowMs() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string ExeFolder() {
     char path[MAX_PATH + 1] = "";
