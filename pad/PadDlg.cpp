@@ -18,6 +18,7 @@
 #include "settings/PadFileLock.h"
 #include "settings/PadFiles.h"
 #include "settings/PadLauncher.h"
+#include "settings/PadRecovery.h"
 #include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
 #include "settings/WindowPlacement.h"
@@ -330,7 +331,10 @@ void CPadDlg::OnDestroy() {
     Default();
     m_file.Close();
     if (!m_path.IsEmpty() && m_text.IsEmpty()) {
-        remove(m_path);
+        // A recovery file left by a failed save would bring the erased text back into the
+        // next pad of this name.
+        if (remove(m_path) == 0)
+            RemoveRecoveryFile(m_file.GetFileSystem(), m_path);
         DeletePadSection(SectionName());
     } else {
         SaveWindowPlacement(m_hWnd, SectionName());

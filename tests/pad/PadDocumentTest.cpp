@@ -3,6 +3,7 @@
 #include <regex>
 
 #include "res/resource.h"
+#include "settings/PadRecovery.h"
 #include "tests/pad/PadTesting.h"
 
 using namespace driver;
@@ -95,6 +96,9 @@ TEST_F(PadDocument, ErasingAsksOnlyWhenThereIsTextAndNoChangesNothing) {
         SCOPED_TRACE(c.name);
         Pad pad = OpenPadOn(c.name, c.text);
         ASSERT_TRUE(pad.window);
+        // What a save that failed halfway leaves beside the pad.
+        const std::string recovery(RecoveryFilePath(pad.path.c_str()));
+        ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), pad.path.c_str(), "lost"));
         ASSERT_TRUE(PostSysCommand(pad.window, ID_PAD_ERASE));
         if (c.answer) {
             HWND box =
@@ -111,6 +115,7 @@ TEST_F(PadDocument, ErasingAsksOnlyWhenThereIsTextAndNoChangesNothing) {
         } else {
             ASSERT_TRUE(m_group.WaitForExit(pad.pid, kWaitMs));
             EXPECT_FALSE(FileExists(pad.path));
+            EXPECT_FALSE(FileExists(recovery)) << "it would come back in the next pad of the name";
             EXPECT_FALSE(IniHasSection(c.name));
         }
     }
