@@ -94,8 +94,11 @@ void RemoveRecoveryFile(CFileSystem& fileSystem, const char* pszPadPath) {
 
 void MoveRecoveryFile(const char* pszOldPadPath, const char* pszNewPadPath) {
     CString strOld = RecoveryFilePath(pszOldPadPath);
-    if (::GetFileAttributesA(strOld) == INVALID_FILE_ATTRIBUTES)
+    CString strNew = RecoveryFilePath(pszNewPadPath);
+    if (::MoveFileExA(strOld, strNew, MOVEFILE_REPLACE_EXISTING))
         return;
-    if (!::MoveFileExA(strOld, RecoveryFilePath(pszNewPadPath), MOVEFILE_REPLACE_EXISTING))
-        ::DeleteFileA(strOld);
+    // A recovery file already under the new name belongs to a file that is gone: left there,
+    // it would overwrite the renamed pad's text when the pad next opens.
+    ::DeleteFileA(strOld);
+    ::DeleteFileA(strNew);
 }

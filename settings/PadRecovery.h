@@ -25,5 +25,6 @@ enum RecoveryState {
 // Reads the recovery file; strText receives its text when it is valid.
 RecoveryState ReadRecoveryFile(CFileSystem& fileSystem, const char* pszPadPath, CString& strText);
 void RemoveRecoveryFile(CFileSystem& fileSystem, const char* pszPadPath);
-// Keeps a recovery file with its pad when the pad file has been renamed.
+// Keeps a recovery file with its pad when the pad file has been renamed, and drops one that
+// the new name had.
 void MoveRecoveryFile(const char* pszOldPadPath, const char* pszNewPadPath);

@@ -10,6 +10,7 @@
 #include "dialogs/RenameDlg.h"
 #include "framework/CFile.h"
 #include "res/resource.h"
+#include "settings/PadRecovery.h"
 #include "tests/driver/Driver.h"
 
 using namespace driver;
@@ -193,6 +194,23 @@ TEST_F(RenameDlgTest, TheOverwriteQuestionNoChangesNothingAndYesReplacesTheClose
     EXPECT_FALSE(IniHasSection("Shopping.ql"));
     EXPECT_EQ(5, IniGetInt("Plans.ql", "Row", -1));
     EXPECT_EQ(255, IniGetInt("Plans.ql", "BkColor", -1));
+}
+
+TEST_F(RenameDlgTest, ARecoveryFileGoesWithItsPadAndOneLeftUnderTheNewNameIsDropped) {
+    // Plans.ql was erased from outside, leaving the recovery file of a save cut short.
+    ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), Path("Plans.ql").c_str(), "gone"));
+    Rename(Path("Shopping.ql"), "Plans");
+    ASSERT_TRUE(m_dlg->m_bRenamed);
+    EXPECT_FALSE(FileExists(std::string(RecoveryFilePath(Path("Plans.ql").c_str()))));
+
+    ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), Path("Plans.ql").c_str(), "unsaved"));
+    Rename(Path("Plans.ql"), "Notes");
+    ASSERT_TRUE(m_dlg->m_bRenamed);
+    EXPECT_FALSE(FileExists(std::string(RecoveryFilePath(Path("Plans.ql").c_str()))));
+    CString text;
+    EXPECT_EQ(recoveryValid,
+              ReadRecoveryFile(AfxGetFileSystem(), Path("Notes.ql").c_str(), text));
+    EXPECT_STREQ("unsaved", text);
 }
 
 TEST_F(RenameDlgTest, AFailedRenameNamesBothFilesAndLeavesEveryPadAsItWas) {
