@@ -1,6 +1,6 @@
 #include "dialogs/AboutDlg.h"
 
-#include "settings/PadLauncher.h"
+#include "launch/PadLauncher.h"
 
 CAboutDlg::CAboutDlg(CWnd* pParent) : CDialog(IDD_ABOUTBOX, pParent) {}
 

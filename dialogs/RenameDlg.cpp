@@ -4,9 +4,9 @@
 
 #include "framework/DataExchange.h"
 #include "res/resource.h"
-#include "settings/PadFileLock.h"
-#include "settings/PadFiles.h"
-#include "settings/PadRecovery.h"
+#include "padfile/PadFileLock.h"
+#include "padfile/PadFiles.h"
+#include "padfile/PadRecovery.h"
 #include "settings/PadSettings.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "framework/CEdit.h"
 #include "framework/CFile.h"
 #include "framework/CString.h"
-#include "pad/PadText.h"
+#include "padfile/PadText.h"
 #include "res/resource.h"
 
 class CPadDlg : public CDialog {

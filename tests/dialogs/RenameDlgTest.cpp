@@ -10,7 +10,7 @@
 #include "dialogs/RenameDlg.h"
 #include "framework/CFile.h"
 #include "res/resource.h"
-#include "settings/PadRecovery.h"
+#include "padfile/PadRecovery.h"
 #include "tests/driver/Driver.h"
 
 using namespace driver;

@@ -3,7 +3,7 @@
 #include <regex>
 
 #include "res/resource.h"
-#include "settings/PadRecovery.h"
+#include "padfile/PadRecovery.h"
 #include "tests/pad/PadTesting.h"
 
 using namespace driver;

@@ -1,7 +1,7 @@
 // The settings file as every process sees it: QUILLOW.INI in the Windows folder.
 #include <gtest/gtest.h>
 
-#include "settings/PadFiles.h"
+#include "padfile/PadFiles.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "tests/driver/Driver.h"

@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "SettingsTestSupport.h"
+#include "tests/settings/SettingsTestSupport.h"
 #include "framework/CWinApp.h"
-#include "settings/PadFiles.h"
+#include "padfile/PadFiles.h"
 #include "settings/SettingsKeys.h"
 #include "tests/driver/Driver.h"
 

@@ -1,10 +1,10 @@
-#include "pad/PadFile.h"
+#include "padfile/PadFile.h"
 
 #include <string.h>
 
 #include <windows.h>
 
-#include "settings/PadRecovery.h"
+#include "padfile/PadRecovery.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "settings/PadLauncher.h"
+#include "launch/PadLauncher.h"
 
 #include "framework/CWinApp.h"
 #include "framework/ShellDlls.h"
 #include "res/Links.h"
-#include "settings/PadFiles.h"
+#include "padfile/PadFiles.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "pad/PadFile.h"
-#include "pad/PadText.h"
+#include "padfile/PadFile.h"
+#include "padfile/PadText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "pad/PadText.h"
+#include "padfile/PadText.h"
 
 #include <string.h>
 

@@ -1,4 +1,4 @@
-#include "settings/PadFiles.h"
+#include "padfile/PadFiles.h"
 
 #include <mbstring.h>
 

@@ -1,4 +1,4 @@
-#include "settings/PadFileLock.h"
+#include "padfile/PadFileLock.h"
 
 namespace {
 // About 200 ms in all before a held file counts as in use.

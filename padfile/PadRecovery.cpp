@@ -1,4 +1,4 @@
-#include "settings/PadRecovery.h"
+#include "padfile/PadRecovery.h"
 
 #include <string.h>
 

@@ -4,11 +4,11 @@
 
 #include <thread>
 
-#include "SettingsTestSupport.h"
+#include "tests/settings/SettingsTestSupport.h"
 #include "framework/CWinApp.h"
 #include "res/Links.h"
-#include "settings/PadFiles.h"
-#include "settings/PadLauncher.h"
+#include "padfile/PadFiles.h"
+#include "launch/PadLauncher.h"
 #include "settings/SettingsKeys.h"
 #include "tests/driver/Driver.h"
 

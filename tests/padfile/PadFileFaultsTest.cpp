@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "framework/CFile.h"
-#include "pad/PadFile.h"
-#include "settings/PadFileLock.h"
-#include "settings/PadRecovery.h"
+#include "padfile/PadFile.h"
+#include "padfile/PadFileLock.h"
+#include "padfile/PadRecovery.h"
 #include "tests/driver/Driver.h"
 
 using namespace driver;
