@@ -56,6 +56,8 @@ void CDialog::RunModalLoop() {
         }
         if (bResult == -1)
             return;
+        if (PreTranslateMessage(&msg))
+            continue;
         if (m_bUnicode ? m_hWnd && ::IsDialogMessageW(m_hWnd, &msg)
                        : m_hWnd && ::IsDialogMessageA(m_hWnd, &msg))
             continue;
@@ -66,6 +68,8 @@ void CDialog::RunModalLoop() {
             ::DispatchMessageA(&msg);
     }
 }
+
+BOOL CDialog::PreTranslateMessage(MSG*) { return FALSE; }
 
 void CDialog::EndDialog(int nResult) {
     m_nModalResult = nResult;

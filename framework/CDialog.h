@@ -18,6 +18,10 @@ class CDialog : public CWnd {
     void EndDialog(int nResult);
 
     virtual BOOL OnInitDialog();
+    // Sees every message of the modal loop before the dialog's keyboard handling does; TRUE
+    // when it handled the message, which then goes no further. For keys that no control asks
+    // for, such as a dialog-wide shortcut.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual void OnOK();
     virtual void OnCancel();
 

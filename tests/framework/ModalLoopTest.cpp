@@ -110,6 +110,36 @@ class CNameEntryDlg : public CDialog {
     }
 };
 
+// Takes Escape before the dialog's keyboard handling would turn it into Cancel.
+class CShortcutDlg : public CDialog {
+  public:
+    CShortcutDlg() : CDialog(IDD_RENAME), m_nEscapes(0) {}
+
+    BEGIN_MSG_MAP(CShortcutDlg)
+    ON_MESSAGE(WM_TEST_STEP, OnStep)
+    END_MSG_MAP(CDialog)
+
+    BOOL OnInitDialog() override {
+        PostMessage(WM_TEST_STEP);
+        return CDialog::OnInitDialog();
+    }
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message != WM_KEYDOWN || pMsg->wParam != VK_ESCAPE)
+            return FALSE;
+        if (++m_nEscapes == 1)
+            EndDialog(IDOK);
+        return TRUE;
+    }
+
+    int m_nEscapes;
+
+  private:
+    LRESULT OnStep(WPARAM, LPARAM) {
+        ::PostMessageA(GetDlgItem(IDC_RENAME_NAME), WM_KEYDOWN, VK_ESCAPE, 0);
+        return 0;
+    }
+};
+
 // A plain top-level window to own a modal dialog.
 class COwnerWindow : public CWnd {
   public:
@@ -146,6 +176,12 @@ TEST(ModalLoop, OkExchangesTheDataDisablesTheOwnerMeanwhileAndReturnsIdOk) {
     EXPECT_FALSE(dlg.m_bOwnerEnabled);
     EXPECT_TRUE(::IsWindowEnabled(owner));
     EXPECT_STREQ("List", dlg.m_strName);
+}
+
+TEST(ModalLoop, AKeyTheDialogTakesBeforehandGoesNoFurther) {
+    CShortcutDlg dlg;
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(1, dlg.m_nEscapes);
 }
 
 TEST(ModalLoop, AMissingTemplateNeverRuns) {
