@@ -3,10 +3,10 @@
 #include <mbstring.h>
 
 #include "framework/DataExchange.h"
-#include "res/resource.h"
 #include "padfile/PadFileLock.h"
 #include "padfile/PadFiles.h"
 #include "padfile/PadRecovery.h"
+#include "res/resource.h"
 #include "settings/PadSettings.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include "framework/CWinApp.h"
 #include "framework/ShellDlls.h"
-#include "res/Links.h"
 #include "padfile/PadFiles.h"
+#include "res/Links.h"
 
 namespace {
 

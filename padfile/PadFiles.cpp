@@ -8,9 +8,6 @@
 
 namespace {
 
-// Longest part SplitPath hands back; a longer one is cut at a character boundary.
-const int kMaxPathPart = 255;
-
 const char kNewPadFormat[] = "%A, %m-%d-%y at %I-%M-%S%p.ql";
 
 // Whether the character at p, taken as a one-character string (two bytes for a DBCS
@@ -34,18 +31,6 @@ bool StartsWith(const CString& strText, const char* pszCharacter) {
 
 bool EndsWith(const CString& strText, const char* pszCharacter) {
     return !strText.IsEmpty() && IsCharacter(LastCharacter(strText), pszCharacter);
-}
-
-// The characters from pchBegin up to pchEnd, cut to the longest part SplitPath keeps.
-CString PathPart(const char* pchBegin, const char* pchEnd) {
-    const char* pchCut = pchBegin;
-    while (pchCut < pchEnd) {
-        const char* pchNext = CharNextA(pchCut);
-        if (pchNext - pchBegin > kMaxPathPart)
-            break;
-        pchCut = pchNext;
-    }
-    return CString(pchBegin, static_cast<int>(pchCut - pchBegin));
 }
 
 // A folder as stored in the settings, with at most one trailing backslash taken off.
@@ -74,32 +59,6 @@ CString ResolveHomeFolder(const CString& strHome) {
 }
 
 } // namespace
-
-PathParts SplitPath(const char* pszPath) {
-    PathParts parts;
-    const char* p = pszPath;
-    if (p[0] && p[1] == ':') {
-        parts.strDrive = PathPart(p, p + 2);
-        p += 2;
-    }
-    // The folder ends after the last separator; the extension starts at the last dot after it.
-    const char* pchNameBegin = p;
-    const char* pchDot = NULL;
-    const char* pchEnd = p;
-    for (; *pchEnd; pchEnd = CharNextA(pchEnd)) {
-        if (*pchEnd == '\\' || *pchEnd == '/') {
-            pchNameBegin = pchEnd + 1;
-            pchDot = NULL;
-        } else if (*pchEnd == '.') {
-            pchDot = pchEnd;
-        }
-    }
-    const char* pchNameEnd = pchDot ? pchDot : pchEnd;
-    parts.strFolder = PathPart(p, pchNameBegin);
-    parts.strName = PathPart(pchNameBegin, pchNameEnd);
-    parts.strExtension = PathPart(pchNameEnd, pchEnd);
-    return parts;
-}
 
 CString GetProgramFolder() {
     // Nothing writes the key: without it, the program starts pads from its own folder.
@@ -158,12 +117,8 @@ CString FullPath(CString strPath) {
     return strFull;
 }
 
-CString PadSectionName(CString strPath) { return SplitPath(strPath).strName + ".ql"; }
-
 CString StripQuotes(CString strText) {
     if (StartsWith(strText, "\"") && EndsWith(strText, "\""))
         return strText.Mid(1, strText.GetLength() - 2);
     return strText;
 }
-
-void DeletePadSection(CString strSection) { DeleteSettingsSection(strSection); }

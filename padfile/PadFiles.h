@@ -1,18 +1,8 @@
-// The program's folders and the names of pad files and their settings sections.
+// The program's folders and the paths and names of pad files.
 #pragma once
 #include "framework/CString.h"
 #include "framework/CTime.h"
-
-// The parts of a path: drive ("C:"), folder (up to and including the last "\" or "/"),
-// name, and extension (from the last "." of the rest). No part is longer than 255
-// characters; a longer one is cut.
-struct PathParts {
-    CString strDrive;
-    CString strFolder;
-    CString strName;
-    CString strExtension;
-};
-PathParts SplitPath(const char* pszPath);
+#include "framework/PathParts.h"
 
 // The folder that holds Quillow.exe: "ProgramFolder", without one trailing backslash.
 CString GetProgramFolder();
@@ -29,6 +19,5 @@ CString MakeNewPadPath();
 // The full path of the file a path names, as the file system has it: relative to the current
 // folder, and without the trailing dots and blanks that the file system drops.
 CString FullPath(CString strPath);
-CString PadSectionName(CString strPath);
+// The text without one pair of quotes around it.
 CString StripQuotes(CString strText);
-void DeletePadSection(CString strSection);

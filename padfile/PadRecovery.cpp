@@ -57,8 +57,7 @@ BOOL WriteRecoveryFile(CFileSystem& fileSystem, const char* pszPadPath, const CS
     return FALSE;
 }
 
-RecoveryState ReadRecoveryFile(CFileSystem& fileSystem, const char* pszPadPath,
-                               CString& strText) {
+RecoveryState ReadRecoveryFile(CFileSystem& fileSystem, const char* pszPadPath, CString& strText) {
     CFile file(fileSystem);
     if (!file.Open(RecoveryFilePath(pszPadPath), CFile::modeRead | CFile::shareExclusive)) {
         DWORD dwError = ::GetLastError();

@@ -1,7 +1,12 @@
 #include "settings/PadSettings.h"
 
+#include "framework/PathParts.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
+
+CString PadSectionName(CString strPath) { return SplitPath(strPath).strName + ".ql"; }
+
+void DeletePadSection(CString strSection) { DeleteSettingsSection(strSection); }
 
 int ReadBkColor(const char* pszSection) {
     return ReadSettingInt(pszSection, KEY_BKCOLOR, COLOR_NOT_SET);

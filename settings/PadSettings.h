@@ -7,6 +7,13 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/CString.h"
+
+// The section of the pad whose file the path names: its file name with the extension ".ql".
+CString PadSectionName(CString strPath);
+// Removes a pad's section when its pad goes.
+void DeletePadSection(CString strSection);
+
 // "BkColor" as stored: a COLORREF, or COLOR_NOT_SET.
 int ReadBkColor(const char* pszSection);
 void WriteBkColor(const char* pszSection, COLORREF crColor);

@@ -9,8 +9,8 @@
 #include "UserThread.h"
 #include "dialogs/RenameDlg.h"
 #include "framework/CFile.h"
-#include "res/resource.h"
 #include "padfile/PadRecovery.h"
+#include "res/resource.h"
 #include "tests/driver/Driver.h"
 
 using namespace driver;
@@ -208,8 +208,7 @@ TEST_F(RenameDlgTest, ARecoveryFileGoesWithItsPadAndOneLeftUnderTheNewNameIsDrop
     ASSERT_TRUE(m_dlg->m_bRenamed);
     EXPECT_FALSE(FileExists(std::string(RecoveryFilePath(Path("Plans.ql").c_str()))));
     CString text;
-    EXPECT_EQ(recoveryValid,
-              ReadRecoveryFile(AfxGetFileSystem(), Path("Notes.ql").c_str(), text));
+    EXPECT_EQ(recoveryValid, ReadRecoveryFile(AfxGetFileSystem(), Path("Notes.ql").c_str(), text));
     EXPECT_STREQ("unsaved", text);
 }
 

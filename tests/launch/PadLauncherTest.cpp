@@ -4,13 +4,13 @@
 
 #include <thread>
 
-#include "tests/settings/SettingsTestSupport.h"
 #include "framework/CWinApp.h"
-#include "res/Links.h"
-#include "padfile/PadFiles.h"
 #include "launch/PadLauncher.h"
+#include "padfile/PadFiles.h"
+#include "res/Links.h"
 #include "settings/SettingsKeys.h"
 #include "tests/driver/Driver.h"
+#include "tests/settings/SettingsTestSupport.h"
 
 using namespace driver;
 using namespace settings_test;

@@ -2,8 +2,8 @@
 // erases and closes, and what it leaves in the file and in QUILLOW.INI.
 #include <regex>
 
-#include "res/resource.h"
 #include "padfile/PadRecovery.h"
+#include "res/resource.h"
 #include "tests/pad/PadTesting.h"
 
 using namespace driver;

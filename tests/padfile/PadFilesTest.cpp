@@ -1,15 +1,15 @@
-// Folders of the program and names of pad files and their sections.
+// Folders of the program and names of pad files.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "tests/settings/SettingsTestSupport.h"
 #include "framework/CWinApp.h"
 #include "padfile/PadFiles.h"
 #include "settings/SettingsKeys.h"
 #include "tests/driver/Driver.h"
+#include "tests/settings/SettingsTestSupport.h"
 
 using namespace driver;
 using namespace settings_test;
@@ -125,42 +125,6 @@ TEST(NewPadPath, IsTheHomeFolderABackslashAndTheNameOfTheCurrentTime) {
     const std::string second = "C:\\Pads\\" + Str(NewPadFileName(after));
     EXPECT_TRUE(path == first || path == second) << path;
     EXPECT_EQ(std::string::npos, path.find(':', 2));
-}
-
-TEST(PadSection, IsTheFileNameCutTo255CharactersWithItsExtensionReplacedByQl) {
-    const std::string longName(300, 'n');
-    const std::string cut = std::string(255, 'n') + ".ql";
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"C:\\Pads\\Shopping.ql", "Shopping.ql"},
-        {"C:\\Pads\\notes.txt", "notes.ql"},
-        {"C:\\Pads\\archive.2.ql", "archive.2.ql"},
-        {"Shopping.ql", "Shopping.ql"},
-        {"C:\\Old.Pads\\list", "list.ql"},
-        {"D:/x/y.ql", "y.ql"},
-        {"D:y.ql", "y.ql"},
-        {"", ".ql"},
-        {"C:\\Pads\\", ".ql"},
-        {"C:\\Pads\\Monday, 03-02-98 at 10-15-30PM.ql", "Monday, 03-02-98 at 10-15-30PM.ql"},
-        {"C:\\Pads\\" + longName + ".ql", cut},
-        {longName, cut}};
-    for (const auto& c : cases)
-        EXPECT_EQ(c.second, Str(PadSectionName(c.first.c_str()))) << c.first;
-}
-
-TEST(SplitPathParts, EveryPartIsCutTo255CharactersAndTheExtensionStartsAtTheLastDot) {
-    const std::string folder = "\\" + std::string(400, 'f') + "\\";
-    const std::string extension = "." + std::string(300, 'e');
-    PathParts parts = SplitPath(("C:" + folder + "name" + extension).c_str());
-    EXPECT_EQ("C:", Str(parts.strDrive));
-    EXPECT_EQ(folder.substr(0, 255), Str(parts.strFolder));
-    EXPECT_EQ("name", Str(parts.strName));
-    EXPECT_EQ(extension.substr(0, 255), Str(parts.strExtension));
-
-    parts = SplitPath("C:\\Old.Pads/sub\\archive.2.ql");
-    EXPECT_EQ("C:", Str(parts.strDrive));
-    EXPECT_EQ("\\Old.Pads/sub\\", Str(parts.strFolder));
-    EXPECT_EQ("archive.2", Str(parts.strName));
-    EXPECT_EQ(".ql", Str(parts.strExtension));
 }
 
 // One or two quotes alone become empty.

@@ -1,7 +1,11 @@
 // The settings file as every process sees it: QUILLOW.INI in the Windows folder.
 #include <gtest/gtest.h>
 
-#include "padfile/PadFiles.h"
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "tests/driver/Driver.h"
@@ -75,4 +79,24 @@ TEST(SettingsStore, DeletingAPadSectionRemovesOnlyThatSectionFromTheFile) {
     std::string after;
     ASSERT_TRUE(ReadFileBytes(IniPath(), after));
     EXPECT_EQ(before, after);
+}
+
+TEST(PadSection, IsTheFileNameCutTo255CharactersWithItsExtensionReplacedByQl) {
+    const std::string longName(300, 'n');
+    const std::string cut = std::string(255, 'n') + ".ql";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"C:\\Pads\\Shopping.ql", "Shopping.ql"},
+        {"C:\\Pads\\notes.txt", "notes.ql"},
+        {"C:\\Pads\\archive.2.ql", "archive.2.ql"},
+        {"Shopping.ql", "Shopping.ql"},
+        {"C:\\Old.Pads\\list", "list.ql"},
+        {"D:/x/y.ql", "y.ql"},
+        {"D:y.ql", "y.ql"},
+        {"", ".ql"},
+        {"C:\\Pads\\", ".ql"},
+        {"C:\\Pads\\Monday, 03-02-98 at 10-15-30PM.ql", "Monday, 03-02-98 at 10-15-30PM.ql"},
+        {"C:\\Pads\\" + longName + ".ql", cut},
+        {longName, cut}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, std::string(PadSectionName(c.first.c_str()))) << c.first;
 }
