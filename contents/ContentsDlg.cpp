@@ -1,7 +1,5 @@
 #include "contents/ContentsDlg.h"
 
-#include <stdio.h>
-
 #include "contents/ContentsMessages.h"
 #include "contents/TrayIcon.h"
 #include "contents/UpdateReminder.h"
@@ -15,6 +13,7 @@
 #include "padfile/PadFileLock.h"
 #include "padfile/PadFiles.h"
 #include "padfile/PadRecovery.h"
+#include "padfile/PadRecycle.h"
 #include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
@@ -143,7 +142,7 @@ void CContentsDlg::OnErase() {
         return;
     // A pad that has opened the file since the test above holds it without delete sharing,
     // so the removal fails rather than take the file from under it.
-    if (remove(m_strSelected) != 0) {
+    if (!ErasePadFile(m_strSelected)) {
         MessageBox(UnableToEraseMessage(m_strSelected));
         return;
     }
@@ -203,6 +202,17 @@ LRESULT CContentsDlg::OnTrayNotify(WPARAM, LPARAM lParam) {
     return 0;
 }
 
+LRESULT CContentsDlg::OnPadFolderChanged(WPARAM, LPARAM) {
+    // Notices that came meanwhile are answered by this one refresh; one that was under way
+    // as the window hid has nothing left to update.
+    MSG msg;
+    while (::PeekMessageA(&msg, m_hWnd, WM_PAD_FOLDER_CHANGED, WM_PAD_FOLDER_CHANGED, PM_REMOVE))
+        continue;
+    if (IsWindowVisible())
+        RefreshList();
+    return 0;
+}
+
 LRESULT CContentsDlg::OnTaskbarCreated(WPARAM, LPARAM) {
     AddTrayIcon(m_hWnd, IDR_MAINFRAME, m_hIcon, kContentsTitle);
     return 0;
@@ -256,9 +266,12 @@ BOOL CContentsDlg::OnInitDialog() {
 void CContentsDlg::OnShowWindow(BOOL bShow, UINT) {
     Default();
     if (!bShow) {
+        m_folderWatcher.Stop();
         SaveWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
         return;
     }
+    // Watched from before the refresh, so that no change falls between the two.
+    m_folderWatcher.Start(m_hWnd, WM_PAD_FOLDER_CHANGED, GetHomeFolder());
     RefreshList();
     RestoreWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
     SetWindowPos(NULL, 0, 0, kContentsWidth, kContentsHeight, SWP_NOMOVE | SWP_NOZORDER);

@@ -2,6 +2,7 @@
 // a running pad holds, the commands on it, and the tray icon and tray menu through which the
 // window lives on while hidden.
 #pragma once
+#include "contents/FolderWatcher.h"
 #include "framework/CButton.h"
 #include "framework/CDialog.h"
 #include "framework/CListBox.h"
@@ -45,6 +46,7 @@ class CContentsDlg : public CDialog {
     ON_BUTTON_CLICKED(IDC_CONTENTS_HELP, OnHelpIndex)
     ON_COMMAND(ID_HELP_INDEX, OnHelpIndex)
     ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+    ON_MESSAGE(WM_PAD_FOLDER_CHANGED, OnPadFolderChanged)
     ON_REGISTERED_MESSAGE(m_nTaskbarCreatedMsg, OnTaskbarCreated)
     ON_MENU_COMMAND(ID_TRAY_NEW, OnNew)
     ON_MENU_COMMAND(ID_TRAY_CONTENTS, OnShowContents)
@@ -91,6 +93,8 @@ class CContentsDlg : public CDialog {
   private:
     // A mouse event over the tray icon, in lParam.
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    // Pad files came, went or were renamed in the home folder while the window is shown.
+    LRESULT OnPadFolderChanged(WPARAM wParam, LPARAM lParam);
     // A restarted shell has lost the icon; without it a hidden window could not come back.
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     // Opens the pad of a tray menu item; FALSE when there is no such item or list entry.
@@ -105,4 +109,6 @@ class CContentsDlg : public CDialog {
 
     // The shell's broadcast that its notification area was made anew, without our icon.
     UINT m_nTaskbarCreatedMsg;
+    // Runs only while the window is shown.
+    CFolderWatcher m_folderWatcher;
 };

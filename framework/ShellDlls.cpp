@@ -31,3 +31,8 @@ BOOL AfxChooseColor(CHOOSECOLORA* pChooseColor) {
     auto pfn = LoadSystemFunction<decltype(&::ChooseColorA)>("comdlg32.dll", "ChooseColorA");
     return pfn && pfn(pChooseColor);
 }
+
+int AfxShellFileOperation(SHFILEOPSTRUCTW* pOperation) {
+    auto pfn = LoadSystemFunction<decltype(&::SHFileOperationW)>("shell32.dll", "SHFileOperationW");
+    return pfn ? pfn(pOperation) : ERROR_MOD_NOT_FOUND;
+}

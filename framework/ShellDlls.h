@@ -13,3 +13,5 @@ HINSTANCE AfxShellExecute(HWND hWnd, const char* pszOperation, const char* pszFi
                           const char* pszParameters, const char* pszDirectory, int nShowCmd);
 BOOL AfxShellNotifyIcon(DWORD dwMessage, NOTIFYICONDATAA* pData);
 BOOL AfxChooseColor(CHOOSECOLORA* pChooseColor);
+// SHFileOperationW's own result: 0 for success, else a DE_* or Win32 error code.
+int AfxShellFileOperation(SHFILEOPSTRUCTW* pOperation);

@@ -18,6 +18,7 @@
 #include "padfile/PadFileLock.h"
 #include "padfile/PadFiles.h"
 #include "padfile/PadRecovery.h"
+#include "padfile/PadRecycle.h"
 #include "padfile/PadText.h"
 #include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
@@ -33,7 +34,7 @@ const int kFlagNotStored = INT_MIN;
 CPadDlg::CPadDlg(CWnd* pParent)
     : CDialog(IDD_PAD, pParent), m_bkColor(DEFAULT_PAD_COLOR),
       m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_encoding(padCodePage), m_bInFailureMessage(FALSE), m_bClosing(FALSE),
+      m_encoding(padCodePage), m_bInFailureMessage(FALSE), m_bClosing(FALSE), m_bErased(FALSE),
       m_bInsertionCut(FALSE) {
     UseUnicode();
 }
@@ -206,20 +207,22 @@ void CPadDlg::OnOK() { OnCancel(); }
 void CPadDlg::OnCancel() {
     // Every way of closing (the close box, Alt+F4, Escape, the Close command, a posted close)
     // arrives here while the window still stands, so a save that fails can still keep it.
-    if (m_bInFailureMessage)
+    if (m_bInFailureMessage || !SaveBeforeEnding())
         return;
-    CString strFailure;
-    if (!WritePad(strFailure)) {
-        m_bInFailureMessage = TRUE;
-        int nAnswer = MessageBox(strFailure + kCloseAnywayQuestion, NULL,
-                                 MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
-        m_bInFailureMessage = FALSE;
-        if (nAnswer != IDYES)
-            return;
-    }
     // The loss of focus as the dialog ends has nothing left to save.
     m_bClosing = TRUE;
     CDialog::OnCancel();
+}
+
+BOOL CPadDlg::SaveBeforeEnding() {
+    CString strFailure;
+    if (WritePad(strFailure))
+        return TRUE;
+    m_bInFailureMessage = TRUE;
+    int nAnswer = MessageBox(strFailure + kCloseAnywayQuestion, NULL,
+                             MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+    m_bInFailureMessage = FALSE;
+    return nAnswer == IDYES;
 }
 
 BOOL CPadDlg::OnQueryEndSession() {
@@ -258,12 +261,28 @@ void CPadDlg::OnNewPad() { LaunchPad(m_hWnd, MakeNewPadPath()); }
 
 void CPadDlg::OnErasePad() {
     m_edit.GetWindowText(m_text);
-    if (!m_text.IsEmpty() &&
-        MessageBox(PadEraseQuestion(SectionName()), NULL, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (m_text.IsEmpty()) {
+        // Nothing to bring back: it goes as a pad closed empty does.
+        PostMessage(WM_CLOSE);
         return;
-    m_text.Empty();
-    UpdateData(FALSE);
-    PostMessage(WM_CLOSE);
+    }
+    if (MessageBox(PadEraseQuestion(SectionName()), NULL, MB_YESNO | MB_ICONQUESTION) != IDYES ||
+        !SaveBeforeEnding())
+        return;
+    // The file goes to the Recycle Bin with the text last typed; the pad's own lock shares no
+    // delete access, so it goes first.
+    m_file.Close();
+    if (!ErasePadFile(m_path)) {
+        MessageBox(PadEraseFailedMessage(SectionName(), ::GetLastError()), NULL,
+                   MB_OK | MB_ICONSTOP);
+        LoadPad(m_path);
+        return;
+    }
+    RemoveRecoveryFile(m_file.GetFileSystem(), m_path);
+    DeletePadSection(SectionName());
+    m_bErased = TRUE;
+    m_bClosing = TRUE;
+    CDialog::OnCancel();
 }
 
 void CPadDlg::OnHomePage() { OpenHomePage(m_hWnd); }
@@ -330,6 +349,9 @@ void CPadDlg::OnSize(UINT nType, int cx, int cy) {
 void CPadDlg::OnDestroy() {
     Default();
     m_file.Close();
+    m_pBrush.reset();
+    if (m_bErased)
+        return;
     if (!m_path.IsEmpty() && m_text.IsEmpty()) {
         // A recovery file left by a failed save would bring the erased text back into the
         // next pad of this name.
@@ -339,5 +361,4 @@ void CPadDlg::OnDestroy() {
     } else {
         SaveWindowPlacement(m_hWnd, SectionName());
     }
-    m_pBrush.reset();
 }

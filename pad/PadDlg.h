@@ -41,6 +41,8 @@ class CPadDlg : public CDialog {
     // focus they cause start no save.
     BOOL m_bInFailureMessage;
     BOOL m_bClosing;
+    // Set once Erase has moved the file away: the closing steps write nothing more.
+    BOOL m_bErased;
     // Set when the edit's limit cut an insertion short, until the change it made arrives.
     BOOL m_bInsertionCut;
 
@@ -116,6 +118,8 @@ class CPadDlg : public CDialog {
     void LoadText();
     // WritePad without a word to the user: strFailure says why it failed.
     BOOL WritePad(CString& strFailure);
+    // Saves before the pad ends; when that fails, asks whether to end it anyway.
+    BOOL SaveBeforeEnding();
     // Ends a pad whose file it will not show, after saying why.
     void RefusePad(const CString& strMessage);
     // Ends a pad whose file could not be loaded: it forgets the path, so the closing steps

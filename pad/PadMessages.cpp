@@ -16,6 +16,10 @@ CString PadInUseMessage(const CString& strName) {
 
 CString PadEraseQuestion(const CString& strName) { return "Erase " + strName + "?"; }
 
+CString PadEraseFailedMessage(const CString& strName, DWORD dwError) {
+    return "Unable to erase " + strName + "." + ErrorCodeLine(dwError);
+}
+
 CString PadReadFailedMessage(const CString& strName, DWORD dwError) {
     return "Unable to read " + strName + "." + ErrorCodeLine(dwError);
 }

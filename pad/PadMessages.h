@@ -9,6 +9,8 @@ CString PadTooLargeMessage(const CString& strName);
 CString PadNotTextMessage(const CString& strName);
 CString PadInUseMessage(const CString& strName);
 CString PadEraseQuestion(const CString& strName);
+// The file could be neither moved to the Recycle Bin nor deleted.
+CString PadEraseFailedMessage(const CString& strName, DWORD dwError);
 // The pad's file could be opened but not read.
 CString PadReadFailedMessage(const CString& strName, DWORD dwError);
 

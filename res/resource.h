@@ -76,3 +76,6 @@
 // One item per pad from here upward, to the last command id a menu can carry.
 #define ID_TRAY_FIRST_PAD 200
 #define ID_TRAY_LAST_PAD 0xFFFF
+
+// Posted to the contents window by its folder watcher when pad files came, went or were renamed
+#define WM_PAD_FOLDER_CHANGED (WM_APP + 1850)

@@ -13,4 +13,6 @@
 #include "MessageBoxes.h"
 #include "PadLock.h"
 #include "Processes.h"
+#include "RecycleBin.h"
+#include "SyncClient.h"
 #include "Wait.h"

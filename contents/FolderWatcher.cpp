@@ -1,0 +1,129 @@
+#include "contents/FolderWatcher.h"
+
+namespace {
+
+// A burst ends after this long without a change to a pad's name, or this long after its first
+// change while changes keep coming, so the list follows within a second either way.
+const DWORD kQuietMs = 200;
+const DWORD kLongestBurstMs = 600;
+// Room for a few hundred names per reading; more than fit are reported as an overflow.
+const DWORD kBufferSize = 16384;
+
+bool IsPadName(const FILE_NOTIFY_INFORMATION& info) {
+    const int nLength = static_cast<int>(info.FileNameLength / sizeof(WCHAR));
+    const WCHAR* pszEnd = info.FileName + nLength;
+    return nLength >= 3 && pszEnd[-3] == L'.' && (pszEnd[-2] | 0x20) == L'q' &&
+           (pszEnd[-1] | 0x20) == L'l';
+}
+
+// Whether the changes read name a pad; an overflow (no bytes) lost them, so it may have.
+bool NamesAPad(const BYTE* pBuffer, DWORD nBytes) {
+    if (nBytes == 0)
+        return true;
+    for (DWORD nOffset = 0; nOffset + sizeof(FILE_NOTIFY_INFORMATION) <= nBytes;) {
+        const FILE_NOTIFY_INFORMATION& info =
+            *reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(pBuffer + nOffset);
+        if (IsPadName(info))
+            return true;
+        if (info.NextEntryOffset == 0)
+            break;
+        nOffset += info.NextEntryOffset;
+    }
+    return false;
+}
+
+} // namespace
+
+BOOL CFolderWatcher::Start(HWND hWnd, UINT nMessage, const char* pszFolder) {
+    Stop();
+    m_hWnd = hWnd;
+    m_nMessage = nMessage;
+    m_folder.Attach(::CreateFileA(
+        pszFolder, FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        NULL, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, NULL));
+    m_changed.Attach(::CreateEventA(NULL, TRUE, FALSE, NULL));
+    m_stop.Attach(::CreateEventA(NULL, TRUE, FALSE, NULL));
+    if (m_folder.IsOpen() && m_changed.IsOpen() && m_stop.IsOpen())
+        m_thread.Attach(::CreateThread(NULL, 0, ThreadProc, this, 0, NULL));
+    if (!m_thread.IsOpen()) {
+        Stop();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CFolderWatcher::Stop() {
+    if (m_thread.IsOpen()) {
+        ::SetEvent(m_stop);
+        ::WaitForSingleObject(m_thread, INFINITE);
+    }
+    m_thread.Close();
+    m_stop.Close();
+    m_changed.Close();
+    m_folder.Close();
+}
+
+DWORD WINAPI CFolderWatcher::ThreadProc(void* pParam) {
+    static_cast<CFolderWatcher*>(pParam)->Watch();
+    return 0;
+}
+
+void CFolderWatcher::Watch() {
+    // DWORD-aligned, as the system writes the changes.
+    static_assert(kBufferSize % sizeof(DWORD) == 0, "whole DWORDs");
+    DWORD buffer[kBufferSize / sizeof(DWORD)];
+    OVERLAPPED overlapped = {};
+    overlapped.hEvent = m_changed;
+    const HANDLE handles[] = {m_stop, m_changed};
+    bool bReading = false;
+    bool bBurst = false;
+    DWORD dwBurstStart = 0;
+    DWORD dwLastChange = 0;
+
+    for (;;) {
+        if (!bReading) {
+            if (!::ReadDirectoryChangesW(m_folder, buffer, sizeof buffer, FALSE,
+                                         FILE_NOTIFY_CHANGE_FILE_NAME, NULL, &overlapped, NULL))
+                break;
+            bReading = true;
+        }
+        DWORD dwTimeout = INFINITE;
+        if (bBurst) {
+            const DWORD dwNow = ::GetTickCount();
+            const DWORD dwQuiet = dwNow - dwLastChange;
+            const DWORD dwLong = dwNow - dwBurstStart;
+            dwTimeout = 0;
+            if (dwQuiet < kQuietMs && dwLong < kLongestBurstMs) {
+                const DWORD dwQuietLeft = kQuietMs - dwQuiet;
+                const DWORD dwBurstLeft = kLongestBurstMs - dwLong;
+                dwTimeout = dwQuietLeft < dwBurstLeft ? dwQuietLeft : dwBurstLeft;
+            }
+        }
+        const DWORD dwWait = ::WaitForMultipleObjects(2, handles, FALSE, dwTimeout);
+        if (dwWait == WAIT_TIMEOUT) {
+            ::PostMessageA(m_hWnd, m_nMessage, 0, 0);
+            bBurst = false;
+            continue;
+        }
+        if (dwWait != WAIT_OBJECT_0 + 1)
+            break;
+        bReading = false;
+        DWORD nBytes = 0;
+        if (!::GetOverlappedResult(m_folder, &overlapped, &nBytes, FALSE)) {
+            // The folder went away or can no longer be read: a last refresh shows it so.
+            ::PostMessageA(m_hWnd, m_nMessage, 0, 0);
+            return;
+        }
+        if (NamesAPad(reinterpret_cast<const BYTE*>(buffer), nBytes)) {
+            dwLastChange = ::GetTickCount();
+            if (!bBurst)
+                dwBurstStart = dwLastChange;
+            bBurst = true;
+        }
+    }
+    if (bReading) {
+        ::CancelIo(m_folder);
+        DWORD nBytes = 0;
+        ::GetOverlappedResult(m_folder, &overlapped, &nBytes, TRUE);
+    }
+}
