@@ -12,6 +12,10 @@ source "$root/scripts/wine-env.sh"
 quillow_private_display 1280x1024 "$root/scripts/test.sh" "$@"
 
 quillow_wine "$build"
+# Wine's Recycle Bin is the desktop's trash folder, $XDG_DATA_HOME/Trash: pads the tests erase
+# must not land in yours. With no trash folder there, Wine deletes them; the tests that look
+# into the Recycle Bin point the variable at one of their own.
+export XDG_DATA_HOME="$build/test-data"
 tiny_disk="$build/tiny-disk"
 cleanup() {
     quillow_stop_server
