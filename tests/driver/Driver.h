@@ -14,5 +14,4 @@
 #include "PadLock.h"
 #include "Processes.h"
 #include "RecycleBin.h"
-#include "SyncClient.h"
 #include "Wait.h"

@@ -139,6 +139,16 @@ bool WriteFileBytes(const std::string& path, const std::string& data) {
             written == data.size());
 }
 
+bool ReplaceByRename(const std::string& path, const std::string& data) {
+    const std::string temporary = path + ".~new";
+    if (!WriteFileBytes(temporary, data))
+        return false;
+    if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return true;
+    DeleteFileA(temporary.c_str());
+    return false;
+}
+
 TempFolder::TempFolder() {
     char temp[MAX_PATH + 1];
     const DWORD length = GetTempPathA(sizeof temp, temp);

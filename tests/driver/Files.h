@@ -28,6 +28,9 @@ bool ReadFileBytes(const std::string& path, std::string& data);
 std::string FileText(const std::string& path);
 // Creates or replaces the file with exactly these bytes.
 bool WriteFileBytes(const std::string& path, const std::string& data);
+// Replaces the file as sync clients do: the bytes go to a temporary file beside it, which is
+// then renamed over it. False, with the temporary file gone, when the rename is refused.
+bool ReplaceByRename(const std::string& path, const std::string& data);
 
 // A fresh, empty folder under %TEMP%, removed with everything in it at destruction (read-only
 // files included). Declare it before the ProcessGroup whose pads use it, so the pads are gone

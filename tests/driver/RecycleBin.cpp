@@ -28,7 +28,6 @@ std::string UnixPath(const std::string& path) {
 TestRecycleBin::TestRecycleBin() : m_ready(false), m_hadValue(false) {
     const std::string trash = m_folder.File("Trash");
     m_files = trash + "\\files";
-    m_info = trash + "\\info";
     char old[MAX_PATH * 4];
     const DWORD length = GetEnvironmentVariableA(kVariable, old, sizeof old);
     m_hadValue = length > 0 && length < sizeof old;
@@ -37,31 +36,12 @@ TestRecycleBin::TestRecycleBin() : m_ready(false), m_hadValue(false) {
     const std::string unixPath = UnixPath(m_folder.Path());
     m_ready = !m_folder.Path().empty() && !unixPath.empty() &&
               CreateDirectoryA(trash.c_str(), NULL) && CreateDirectoryA(m_files.c_str(), NULL) &&
-              CreateDirectoryA(m_info.c_str(), NULL) &&
+              CreateDirectoryA((trash + "\\info").c_str(), NULL) &&
               SetEnvironmentVariableA(kVariable, unixPath.c_str());
 }
 
 TestRecycleBin::~TestRecycleBin() {
     SetEnvironmentVariableA(kVariable, m_hadValue ? m_oldValue.c_str() : NULL);
-}
-
-std::vector<std::string> TestRecycleBin::Names() const {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((m_files + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
-bool TestRecycleBin::HasOrigin(const std::string& name) const {
-    return FileExists(m_info + "\\" + name + ".trashinfo");
 }
 
 } // namespace driver

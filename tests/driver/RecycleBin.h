@@ -6,7 +6,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "Files.h"
 
@@ -23,17 +22,12 @@ class TestRecycleBin {
 
     // False when the trash folder could not be made or has no Unix path (not under Wine).
     bool Ready() const { return m_ready; }
-    // The names of the files in the bin, in no particular order.
-    std::vector<std::string> Names() const;
-    // The path a recycled file has in the bin.
+    // Where a file of this name lands in the bin.
     std::string File(const std::string& name) const { return m_files + "\\" + name; }
-    // Whether the bin holds the trash system's record of where the named file came from.
-    bool HasOrigin(const std::string& name) const;
 
   private:
     TempFolder m_folder;
     std::string m_files;
-    std::string m_info;
     bool m_ready;
     bool m_hadValue;
     std::string m_oldValue;
