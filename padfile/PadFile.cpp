@@ -133,9 +133,10 @@ PadRecoveryResult RecoverPadFile(CFile& file, const char* pszPath, CString& strP
         if (!RewritePadFile(file, strNow, save.strNew))
             return padRecoveryWriteFailed;
     } else if (!save.bOldKnown) {
-        // Changed by someone else since: not ours to overwrite. The load refuses it.
+        // Too large to be what the save left: not ours to overwrite. The load refuses it.
         return padRecoveryDone;
     } else if (!strText.IsEmpty()) {
+        // Another program changed the file since: both texts stay.
         if (!KeepRecoveredText(fileSystem, pszPath, save.strNew, strPath))
             return padRecoveryWriteFailed;
         result = padRecoveryKeptApart;
