@@ -28,8 +28,10 @@ BOOL KeepRecoveredText(CFileSystem& fileSystem, const char* pszPadPath, const CS
         if (!OpenPastMomentaryHolds(file, strPath, nFlags)) {
             // Something of that name that cannot be opened (a running pad, a folder) is not
             // ours either; a name that cannot be made at all means none can.
+            DWORD dwError = ::GetLastError();
             if (::GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES)
                 continue;
+            ::SetLastError(dwError);
             return FALSE;
         }
         if (::GetLastError() == ERROR_ALREADY_EXISTS) {
