@@ -10,8 +10,10 @@
 # build folder, where the scripts start programs anyway): a static i386 ELF of one loadable
 # segment whose code is the exit(0) system call (xor ebx,ebx; xor eax,eax; inc eax; int 0x80).
 quillow_runs_32bit() {
-    local probe="$1/runs-32bit" status=0
+    local probe status=0
     mkdir -p "$1"
+    # A name of its own, as another script may be asking at the same moment.
+    probe="$(mktemp "$1/runs-32bit.XXXXXX")" || return 1
     # The ELF header (identification; type, machine, version, entry, program header offset; the
     # rest), the program header (type, offset, addresses; sizes, flags, alignment), the code.
     printf '%b' '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00' \
