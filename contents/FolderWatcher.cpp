@@ -111,8 +111,12 @@ void CFolderWatcher::Watch() {
         DWORD nBytes = 0;
         if (!::GetOverlappedResult(m_folder, &overlapped, &nBytes, FALSE)) {
             // The folder went away or can no longer be read: a last refresh shows it so.
-            ::PostMessageA(m_hWnd, m_nMessage, 0, 0);
-            return;
+            if (::GetLastError() != ERROR_NOTIFY_ENUM_DIR) {
+                ::PostMessageA(m_hWnd, m_nMessage, 0, 0);
+                return;
+            }
+            // More changes than the buffer holds: they count as an overflow.
+            nBytes = 0;
         }
         if (NamesAPad(reinterpret_cast<const BYTE*>(buffer), nBytes)) {
             dwLastChange = ::GetTickCount();
