@@ -8,6 +8,7 @@ const DWORD kQuietMs = 200;
 const DWORD kLongestBurstMs = 600;
 // Room for a few hundred names per reading; more than fit are reported as an overflow.
 const DWORD kBufferSize = 16384;
+const DWORD kCancelPollMs = 10;
 
 bool IsPadName(const FILE_NOTIFY_INFORMATION& info) {
     const int nLength = static_cast<int>(info.FileNameLength / sizeof(WCHAR));
@@ -41,7 +42,8 @@ BOOL CFolderWatcher::Start(HWND hWnd, UINT nMessage, const char* pszFolder) {
     m_folder.Attach(::CreateFileA(
         pszFolder, FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
         NULL, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, NULL));
-    m_changed.Attach(::CreateEventA(NULL, TRUE, FALSE, NULL));
+    // Reset by the wait that sees it: a signal without a finished reading cannot recur.
+    m_changed.Attach(::CreateEventA(NULL, FALSE, FALSE, NULL));
     m_stop.Attach(::CreateEventA(NULL, TRUE, FALSE, NULL));
     if (m_folder.IsOpen() && m_changed.IsOpen() && m_stop.IsOpen())
         m_thread.Attach(::CreateThread(NULL, 0, ThreadProc, this, 0, NULL));
@@ -87,29 +89,32 @@ void CFolderWatcher::Watch() {
                 break;
             bReading = true;
         }
+        // Checked before waiting: while changes keep coming, the wait never times out.
         DWORD dwTimeout = INFINITE;
         if (bBurst) {
             const DWORD dwNow = ::GetTickCount();
             const DWORD dwQuiet = dwNow - dwLastChange;
             const DWORD dwLong = dwNow - dwBurstStart;
-            dwTimeout = 0;
-            if (dwQuiet < kQuietMs && dwLong < kLongestBurstMs) {
+            if (dwQuiet >= kQuietMs || dwLong >= kLongestBurstMs) {
+                ::PostMessageA(m_hWnd, m_nMessage, 0, 0);
+                bBurst = false;
+            } else {
                 const DWORD dwQuietLeft = kQuietMs - dwQuiet;
                 const DWORD dwBurstLeft = kLongestBurstMs - dwLong;
                 dwTimeout = dwQuietLeft < dwBurstLeft ? dwQuietLeft : dwBurstLeft;
             }
         }
         const DWORD dwWait = ::WaitForMultipleObjects(2, handles, FALSE, dwTimeout);
-        if (dwWait == WAIT_TIMEOUT) {
-            ::PostMessageA(m_hWnd, m_nMessage, 0, 0);
-            bBurst = false;
+        if (dwWait == WAIT_TIMEOUT)
             continue;
-        }
         if (dwWait != WAIT_OBJECT_0 + 1)
             break;
-        bReading = false;
         DWORD nBytes = 0;
         if (!::GetOverlappedResult(m_folder, &overlapped, &nBytes, FALSE)) {
+            // The reading goes on into the buffer: the thread must not end before it does.
+            if (::GetLastError() == ERROR_IO_INCOMPLETE)
+                continue;
+            bReading = false;
             // The folder went away or can no longer be read: a last refresh shows it so.
             if (::GetLastError() != ERROR_NOTIFY_ENUM_DIR) {
                 ::PostMessageA(m_hWnd, m_nMessage, 0, 0);
@@ -118,6 +123,7 @@ void CFolderWatcher::Watch() {
             // More changes than the buffer holds: they count as an overflow.
             nBytes = 0;
         }
+        bReading = false;
         if (NamesAPad(reinterpret_cast<const BYTE*>(buffer), nBytes)) {
             dwLastChange = ::GetTickCount();
             if (!bBurst)
@@ -125,9 +131,11 @@ void CFolderWatcher::Watch() {
             bBurst = true;
         }
     }
+    // The system writes into the buffer until the cancelled reading has completed, and the
+    // event alone may be signalled early.
     if (bReading) {
         ::CancelIo(m_folder);
-        DWORD nBytes = 0;
-        ::GetOverlappedResult(m_folder, &overlapped, &nBytes, TRUE);
+        while (!HasOverlappedIoCompleted(&overlapped))
+            ::WaitForSingleObject(m_changed, kCancelPollMs);
     }
 }
