@@ -35,10 +35,8 @@ BOOL CQuillowApp::InitInstance() {
     if (IsTrayCommandLine(m_lpCmdLine)) {
         // One contents window: a second start shows the first one and ends, without a second
         // tray icon or a second round of start-up pads.
-        if (m_mtxContents.Create(QUILLOW_CONTENTS_MUTEX) && m_mtxContents.AlreadyExisted()) {
-            ShowRunningContents();
+        if (!ClaimContents(m_mtxContents))
             return FALSE;
-        }
         CContentsDlg dlg;
         m_pMainWnd = &dlg;
         dlg.DoModal();

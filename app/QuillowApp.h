@@ -14,7 +14,7 @@ class CQuillowApp : public CWinApp {
   private:
     // Held for the whole life of the process, so that setup can tell Quillow runs.
     CMutex m_mtxRunning;
-    // Held by the contents process only.
+    // Owned by the contents process only.
     CMutex m_mtxContents;
     CStringW m_strWideCmdLine;
     CString m_strCmdLine;
