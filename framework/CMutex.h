@@ -1,11 +1,11 @@
 // A named mutex, held open for the object's life. Processes learn whether another of their
-// kind runs from whether the name already existed, or from who owns it.
+// kind runs from whether the mutex exists, or from whether another process owns it.
 #pragma once
 #include <windows.h>
 
 class CMutex {
   public:
-    CMutex() : m_hObject(NULL), m_bAlreadyExisted(FALSE), m_bOwned(FALSE) {}
+    CMutex() : m_hObject(NULL), m_bOwned(FALSE) {}
     CMutex(const CMutex&) = delete;
     CMutex& operator=(const CMutex&) = delete;
     ~CMutex() {
@@ -18,11 +18,8 @@ class CMutex {
     // neither worked.
     BOOL Create(const char* pszName) {
         m_hObject = ::CreateMutexA(NULL, FALSE, pszName);
-        m_bAlreadyExisted = m_hObject && ::GetLastError() == ERROR_ALREADY_EXISTS;
         return m_hObject != NULL;
     }
-    // Whether another process held it when Create ran.
-    BOOL AlreadyExisted() const { return m_bAlreadyExisted; }
 
     // Waits up to dwTimeout ms to own it. An owner that ended without letting go leaves it
     // abandoned, which owns it just the same.
@@ -42,6 +39,5 @@ class CMutex {
     HANDLE m_hObject;
 
   private:
-    BOOL m_bAlreadyExisted;
     BOOL m_bOwned;
 };
