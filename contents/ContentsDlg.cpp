@@ -3,6 +3,7 @@
 #include <stdio.h>
 
 #include "contents/ContentsMessages.h"
+#include "contents/ShowRequest.h"
 #include "contents/TrayIcon.h"
 #include "contents/UpdateReminder.h"
 #include "dialogs/AboutDlg.h"
@@ -31,7 +32,9 @@ CContentsDlg::CContentsDlg(CWnd* pParent)
     : CDialog(IDD_CONTENTS, pParent), m_bAutoStartup(FALSE), m_nSelection(0), m_bFirstShow(FALSE),
       m_bFillMenu(FALSE),
       m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_nTaskbarCreatedMsg(::RegisterWindowMessageA("TaskbarCreated")) {
+      m_nTaskbarCreatedMsg(::RegisterWindowMessageA("TaskbarCreated")),
+      m_nShowRequestMsg(::RegisterWindowMessageA(QUILLOW_SHOW_CONTENTS_MESSAGE)),
+      m_bExiting(FALSE) {
     m_menuTray.CreatePopupMenu();
 }
 
@@ -208,6 +211,15 @@ LRESULT CContentsDlg::OnTaskbarCreated(WPARAM, LPARAM) {
     return 0;
 }
 
+LRESULT CContentsDlg::OnShowRequest(WPARAM, LPARAM) {
+    if (m_bExiting)
+        return FALSE;
+    // Shown after the asker has its answer: a first showing runs the start-up tasks, dialogs
+    // included.
+    PostMessage(WM_COMMAND, ID_TRAY_CONTENTS);
+    return TRUE;
+}
+
 BOOL CContentsDlg::OnTrayPad(UINT nID) {
     // The item keeps the text it was listed with, mark included, until the next right click.
     CString strText;
@@ -230,8 +242,13 @@ void CContentsDlg::OnShowContents() {
 }
 
 void CContentsDlg::OnExit() {
-    if (MessageBox(kExitQuestion, NULL, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    // Kept as it was after a No: an Exit question may be asked again from inside this one.
+    BOOL bWasExiting = m_bExiting;
+    m_bExiting = TRUE;
+    if (MessageBox(kExitQuestion, NULL, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        m_bExiting = bWasExiting;
         return;
+    }
     SaveWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
     RemoveTrayIcon(m_hWnd, IDR_MAINFRAME);
     // The main window's destruction ends its modal run, and with it the process.

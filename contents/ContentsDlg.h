@@ -46,6 +46,7 @@ class CContentsDlg : public CDialog {
     ON_COMMAND(ID_HELP_INDEX, OnHelpIndex)
     ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
     ON_REGISTERED_MESSAGE(m_nTaskbarCreatedMsg, OnTaskbarCreated)
+    ON_REGISTERED_MESSAGE(m_nShowRequestMsg, OnShowRequest)
     ON_MENU_COMMAND(ID_TRAY_NEW, OnNew)
     ON_MENU_COMMAND(ID_TRAY_CONTENTS, OnShowContents)
     ON_MENU_COMMAND(ID_TRAY_HOME_PAGE, OnHomePage)
@@ -93,6 +94,8 @@ class CContentsDlg : public CDialog {
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     // A restarted shell has lost the icon; without it a hidden window could not come back.
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
+    // Another start of the contents window asks this one to show itself.
+    LRESULT OnShowRequest(WPARAM wParam, LPARAM lParam);
     // Opens the pad of a tray menu item; FALSE when there is no such item or list entry.
     BOOL OnTrayPad(UINT nID);
     void OnShowContents();
@@ -105,4 +108,7 @@ class CContentsDlg : public CDialog {
 
     // The shell's broadcast that its notification area was made anew, without our icon.
     UINT m_nTaskbarCreatedMsg;
+    UINT m_nShowRequestMsg;
+    // Set from the Exit question on, while the process may be ending.
+    BOOL m_bExiting;
 };

@@ -28,6 +28,10 @@ bool ReadFileBytes(const std::string& path, std::string& data);
 std::string FileText(const std::string& path);
 // Creates or replaces the file with exactly these bytes.
 bool WriteFileBytes(const std::string& path, const std::string& data);
+// The same for paths the code page cannot hold.
+bool ReadFileBytes(const std::wstring& path, std::string& data);
+std::string FileText(const std::wstring& path);
+bool WriteFileBytes(const std::wstring& path, const std::string& data);
 
 // A fresh, empty folder under %TEMP%, removed with everything in it at destruction (read-only
 // files included). Declare it before the ProcessGroup whose pads use it, so the pads are gone

@@ -45,6 +45,10 @@ DWORD ProcessGroup::Start(const std::string& args, const std::string& folder) {
     return Launch("\"" + QuillowExePath() + "\" " + args, folder);
 }
 
+DWORD ProcessGroup::Start(const std::wstring& args, const std::string& folder) {
+    return Launch(L"\"" + Widen(QuillowExePath()) + L"\" " + args, folder);
+}
+
 DWORD ProcessGroup::StartExe(const std::string& exePath, const std::string& args,
                              const std::string& folder) {
     return StartExe(Widen(exePath), args, folder);
