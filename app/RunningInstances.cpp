@@ -1,6 +1,9 @@
 #include "app/RunningInstances.h"
 
 #include "contents/ContentsMessages.h"
+#include "launch/RunningPads.h"
+#include "padfile/PadFileLock.h"
+#include "padfile/PadFiles.h"
 #include "res/resource.h"
 
 namespace {
@@ -38,4 +41,12 @@ BOOL ShowRunningContents() {
             return FALSE;
         ::Sleep(kFindIntervalMs);
     }
+}
+
+BOOL BringHolderForward(const char* pszCmdLine) {
+    if (!*pszCmdLine)
+        return FALSE;
+    // A file nobody holds, the usual case, is settled without asking any window.
+    CString strPath = StripQuotes(pszCmdLine);
+    return IsPadFileHeld(strPath) && BringRunningPadForward(strPath);
 }

@@ -12,3 +12,7 @@
 // Shows the contents window of the process that holds QUILLOW_CONTENTS_MUTEX, as its tray
 // menu's "Quillow Contents" does. FALSE when no such window appeared in time.
 BOOL ShowRunningContents();
+
+// When a running pad holds the file that a pad's command line names, brings that pad forward
+// in place of a second pad on the file; FALSE when no pad holds it.
+BOOL BringHolderForward(const char* pszCmdLine);

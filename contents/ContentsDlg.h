@@ -2,6 +2,7 @@
 // a running pad holds, the commands on it, and the tray icon and tray menu through which the
 // window lives on while hidden.
 #pragma once
+#include "contents/GlobalHotKeys.h"
 #include "framework/CButton.h"
 #include "framework/CDialog.h"
 #include "framework/CListBox.h"
@@ -48,6 +49,9 @@ class CContentsDlg : public CDialog {
     ON_REGISTERED_MESSAGE(m_nTaskbarCreatedMsg, OnTaskbarCreated)
     ON_MENU_COMMAND(ID_TRAY_NEW, OnNew)
     ON_MENU_COMMAND(ID_TRAY_CONTENTS, OnShowContents)
+    ON_MENU_COMMAND(ID_TRAY_SHOW_ALL_PADS, OnShowAllPads)
+    ON_MENU_COMMAND(ID_TRAY_HIDE_ALL_PADS, OnHideAllPads)
+    ON_MESSAGE(WM_HOTKEY, OnHotKey)
     ON_MENU_COMMAND(ID_TRAY_HOME_PAGE, OnHomePage)
     ON_MENU_COMMAND(ID_TRAY_FEEDBACK, OnFeedback)
     ON_MENU_COMMAND(ID_TRAY_ABOUT, OnAbout)
@@ -96,6 +100,12 @@ class CContentsDlg : public CDialog {
     // Opens the pad of a tray menu item; FALSE when there is no such item or list entry.
     BOOL OnTrayPad(UINT nID);
     void OnShowContents();
+    // A key from anywhere; ignored while the window shows a box or a dialog.
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    // Shows the window to search the pads.
+    void OnFind();
+    void OnShowAllPads();
+    void OnHideAllPads();
     void OnHomePage();
     void OnFeedback();
     void OnExit();
@@ -105,4 +115,5 @@ class CContentsDlg : public CDialog {
 
     // The shell's broadcast that its notification area was made anew, without our icon.
     UINT m_nTaskbarCreatedMsg;
+    CGlobalHotKeys m_hotKeys;
 };
