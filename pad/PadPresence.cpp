@@ -65,7 +65,9 @@ BOOL CPadPresence::Hide(HWND hWnd, const char* pszSection, DWORD dwHider) {
         StopWatching(hWnd);
         return FALSE;
     }
-    SaveWindowPlacement(hWnd, pszSection);
+    // A minimised window's rectangle is its icon's, no place to come back to.
+    if (!::IsIconic(hWnd))
+        SaveWindowPlacement(hWnd, pszSection);
     ::ShowWindow(hWnd, SW_HIDE);
     return TRUE;
 }
