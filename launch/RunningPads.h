@@ -1,7 +1,7 @@
 // Reaching the pads that already run. Any process may ask which pad window holds a file, bring
 // it forward, or show or hide every pad; the pads answer in their own windows.
 //
-// The protocol, between Quillow processes of any version that speaks it:
+// The protocol between Quillow processes:
 // - WM_COPYDATA whose dwData is kHoldsFileRequest and whose data is a PadFileIdentity: a pad
 //   returns TRUE when the file it holds is that file, and does nothing else.
 // - The registered message PadCommandMessage() with a PadCommand in wParam and the asking
@@ -11,6 +11,7 @@
 
 #include "padfile/PadFileIdentity.h"
 
+// Tells Quillow's question apart from other programs' WM_COPYDATA ("QPF1").
 const ULONG_PTR kHoldsFileRequest = 0x51504631;
 
 enum PadCommand {
