@@ -40,7 +40,7 @@ BOOL CQuillowApp::InitInstance() {
         CContentsDlg dlg;
         m_pMainWnd = &dlg;
         dlg.DoModal();
-    } else {
+    } else if (!BringHolderForward(m_lpCmdLine)) {
         CPadDlg dlg;
         m_pMainWnd = &dlg;
         dlg.DoModal();

@@ -2,6 +2,9 @@
 
 #include "contents/ContentsMessages.h"
 #include "contents/ShowRequest.h"
+#include "launch/RunningPads.h"
+#include "padfile/PadFileLock.h"
+#include "padfile/PadFiles.h"
 #include "res/resource.h"
 
 namespace {
@@ -61,4 +64,12 @@ BOOL ClaimContents(CMutex& mtxContents) {
         }
     }
     return TRUE;
+}
+
+BOOL BringHolderForward(const char* pszCmdLine) {
+    if (!*pszCmdLine)
+        return FALSE;
+    // A file nobody holds, the usual case, is settled without asking any window.
+    CString strPath = StripQuotes(pszCmdLine);
+    return IsPadFileHeld(strPath) && BringRunningPadForward(strPath);
 }

@@ -16,3 +16,7 @@
 // that owned it has ended. FALSE when the running contents window showed itself instead, or
 // did not answer in time.
 BOOL ClaimContents(CMutex& mtxContents);
+
+// When a running pad holds the file that a pad's command line names, brings that pad forward
+// in place of a second pad on the file; FALSE when no pad holds it.
+BOOL BringHolderForward(const char* pszCmdLine);

@@ -13,6 +13,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Module.h"
 #include "launch/PadLauncher.h"
+#include "launch/RunningPads.h"
 #include "padfile/PadFileLock.h"
 #include "padfile/PadFiles.h"
 #include "padfile/PadRecovery.h"
@@ -114,7 +115,9 @@ void CContentsDlg::OnOpen() {
     if (!GetSelectedName())
         return;
     if (IsPadInUse()) {
-        MessageBox(OpenInUseMessage(m_strSelected));
+        // Another program's hold on the file is still refused.
+        if (!BringRunningPadForward(m_strSelected))
+            MessageBox(OpenInUseMessage(m_strSelected));
         return;
     }
     // The pad process inherits the current folder, the home folder, so the bare name will do.
@@ -171,6 +174,8 @@ void CContentsDlg::BuildTrayMenu() {
     m_menuTray.CreatePopupMenu();
     AppendTrayMenuString(IDS_NEW_PAD, ID_TRAY_NEW);
     m_menuTray.AppendMenu(MF_STRING, ID_TRAY_CONTENTS, kContentsTitle);
+    m_menuTray.AppendMenu(MF_STRING, ID_TRAY_SHOW_ALL_PADS, kShowAllPadsItem);
+    m_menuTray.AppendMenu(MF_STRING, ID_TRAY_HIDE_ALL_PADS, kHideAllPadsItem);
     m_menuTray.AppendMenu(MF_SEPARATOR);
 
     m_bFillMenu = TRUE;
@@ -241,6 +246,33 @@ void CContentsDlg::OnShowContents() {
     SetForegroundWindow();
 }
 
+LRESULT CContentsDlg::OnHotKey(WPARAM wParam, LPARAM) {
+    if (!IsWindowEnabled())
+        return 0;
+    switch (wParam) {
+    case ID_HOTKEY_NEW_PAD:
+        OnNew();
+        break;
+    case ID_HOTKEY_FIND:
+        OnFind();
+        break;
+    case ID_HOTKEY_SHOW_ALL_PADS:
+        OnShowAllPads();
+        break;
+    case ID_HOTKEY_HIDE_ALL_PADS:
+        OnHideAllPads();
+        break;
+    }
+    return 0;
+}
+
+// The search field, once the window has one, takes the focus here.
+void CContentsDlg::OnFind() { OnShowContents(); }
+
+void CContentsDlg::OnShowAllPads() { ShowAllPads(); }
+
+void CContentsDlg::OnHideAllPads() { HideAllPads(); }
+
 void CContentsDlg::OnExit() {
     // Kept as it was after a No: an Exit question may be asked again from inside this one.
     BOOL bWasExiting = m_bExiting;
@@ -249,6 +281,8 @@ void CContentsDlg::OnExit() {
         m_bExiting = bWasExiting;
         return;
     }
+    // Nothing else could bring a hidden pad back.
+    RevealHiddenPads();
     SaveWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
     RemoveTrayIcon(m_hWnd, IDR_MAINFRAME);
     // The main window's destruction ends its modal run, and with it the process.
@@ -265,6 +299,7 @@ BOOL CContentsDlg::OnInitDialog() {
     m_bAutoStartup = ReadShowOnStartup(QUILLOW_GLOBAL_SECTION, 1);
     m_bFirstShow = TRUE;
     AddTrayIcon(m_hWnd, IDR_MAINFRAME, m_hIcon, kContentsTitle);
+    m_hotKeys.Register(m_hWnd);
     UpdateData(FALSE);
     // The focus goes to the list, whose focus notification fills it.
     return TRUE;
@@ -291,6 +326,7 @@ void CContentsDlg::RunStartupTasks() {
     if (CTime::GetCurrentTime().GetLocalTm(&now))
         ShowUpdateReminder(now.tm_mon + 1);
     LaunchStartupPads();
+    m_hotKeys.ReportFailures(m_hWnd);
     if (!m_bAutoStartup) {
         SaveWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
         SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);

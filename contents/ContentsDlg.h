@@ -2,6 +2,7 @@
 // a running pad holds, the commands on it, and the tray icon and tray menu through which the
 // window lives on while hidden.
 #pragma once
+#include "contents/GlobalHotKeys.h"
 #include "framework/CButton.h"
 #include "framework/CDialog.h"
 #include "framework/CListBox.h"
@@ -49,6 +50,9 @@ class CContentsDlg : public CDialog {
     ON_REGISTERED_MESSAGE(m_nShowRequestMsg, OnShowRequest)
     ON_MENU_COMMAND(ID_TRAY_NEW, OnNew)
     ON_MENU_COMMAND(ID_TRAY_CONTENTS, OnShowContents)
+    ON_MENU_COMMAND(ID_TRAY_SHOW_ALL_PADS, OnShowAllPads)
+    ON_MENU_COMMAND(ID_TRAY_HIDE_ALL_PADS, OnHideAllPads)
+    ON_MESSAGE(WM_HOTKEY, OnHotKey)
     ON_MENU_COMMAND(ID_TRAY_HOME_PAGE, OnHomePage)
     ON_MENU_COMMAND(ID_TRAY_FEEDBACK, OnFeedback)
     ON_MENU_COMMAND(ID_TRAY_ABOUT, OnAbout)
@@ -99,6 +103,12 @@ class CContentsDlg : public CDialog {
     // Opens the pad of a tray menu item; FALSE when there is no such item or list entry.
     BOOL OnTrayPad(UINT nID);
     void OnShowContents();
+    // A key from anywhere; ignored while the window shows a box or a dialog.
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    // Shows the window to search the pads.
+    void OnFind();
+    void OnShowAllPads();
+    void OnHideAllPads();
     void OnHomePage();
     void OnFeedback();
     void OnExit();
@@ -111,4 +121,5 @@ class CContentsDlg : public CDialog {
     UINT m_nShowRequestMsg;
     // Set from the Exit question on, while the process may be ending.
     BOOL m_bExiting;
+    CGlobalHotKeys m_hotKeys;
 };

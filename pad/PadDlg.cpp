@@ -13,6 +13,7 @@
 #include "framework/Module.h"
 #include "framework/PathParts.h"
 #include "launch/PadLauncher.h"
+#include "launch/RunningPads.h"
 #include "pad/PadMessages.h"
 #include "pad/PadSystemMenu.h"
 #include "padfile/PadFile.h"
@@ -40,7 +41,7 @@ CPadDlg::CPadDlg(CWnd* pParent)
     : CDialog(IDD_PAD, pParent), m_bkColor(DEFAULT_PAD_COLOR),
       m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
       m_encoding(padCodePage), m_bInFailureMessage(FALSE), m_bClosing(FALSE),
-      m_bInsertionCut(FALSE) {
+      m_bInsertionCut(FALSE), m_nPadCommandMsg(PadCommandMessage()) {
     UseUnicode();
 }
 
@@ -356,4 +357,28 @@ void CPadDlg::OnDestroy() {
         SaveWindowPlacement(m_hWnd, SectionName());
     }
     m_pBrush.reset();
+}
+
+LRESULT CPadDlg::OnCopyData(WPARAM, LPARAM lParam) {
+    return CPadPresence::IsAskedAbout(lParam, m_file.m_hFile);
+}
+
+LRESULT CPadDlg::OnPadCommand(WPARAM wParam, LPARAM lParam) {
+    switch (wParam) {
+    case padComeForward:
+    case padReveal:
+        m_presence.ComeForward(m_hWnd, SectionName(), wParam == padComeForward);
+        break;
+    case padHide:
+        // A pad busy with a box or a dialog of its own, or whose save fails, stays.
+        if (IsWindowEnabled() && SavePad())
+            m_presence.Hide(m_hWnd, SectionName(), static_cast<DWORD>(lParam));
+        break;
+    }
+    return 0;
+}
+
+LRESULT CPadDlg::OnTimer(WPARAM wParam, LPARAM) {
+    m_presence.OnTimer(m_hWnd, SectionName(), wParam);
+    return 0;
 }

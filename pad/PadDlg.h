@@ -12,6 +12,7 @@
 #include "framework/CEdit.h"
 #include "framework/CFile.h"
 #include "framework/CString.h"
+#include "pad/PadPresence.h"
 #include "padfile/PadText.h"
 #include "res/resource.h"
 
@@ -79,6 +80,9 @@ class CPadDlg : public CDialog {
     ON_WM_QUERYENDSESSION()
     ON_WM_ENDSESSION()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_COPYDATA, OnCopyData)
+    ON_REGISTERED_MESSAGE(m_nPadCommandMsg, OnPadCommand)
+    ON_MESSAGE(WM_TIMER, OnTimer)
     END_MSG_MAP(CDialog)
 
   protected:
@@ -98,6 +102,10 @@ class CPadDlg : public CDialog {
     BOOL OnQueryEndSession();
     void OnEndSession(BOOL bEnding);
     void OnDestroy();
+    // Other processes asking whether the pad holds a file, and bringing it forward or hiding it.
+    LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPadCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
 
     void OnNewPad();
     void OnErasePad();
@@ -121,4 +129,7 @@ class CPadDlg : public CDialog {
     // Ends a pad whose file could not be loaded: it forgets the path, so the closing steps
     // never touch the file.
     void AbandonPad();
+
+    CPadPresence m_presence;
+    UINT m_nPadCommandMsg;
 };

@@ -169,4 +169,13 @@ void ProcessGroup::KillAll() {
     WaitForAllExit(5000);
 }
 
+bool ProcessGroup::Kill(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+    if (!process)
+        return false;
+    const bool ended = TerminateProcess(process, 1) != FALSE;
+    CloseHandle(process);
+    return ended && WaitForExit(pid, kWaitMs);
+}
+
 } // namespace driver

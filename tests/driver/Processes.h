@@ -49,6 +49,8 @@ class ProcessGroup {
     DWORD ExitCode(DWORD pid);
     // Ends every process of the job and waits until they are gone.
     void KillAll();
+    // Ends one process at once, as a crash would, and waits until it is gone.
+    bool Kill(DWORD pid);
 
   private:
     DWORD Launch(const std::string& commandLine, const std::string& folder);
