@@ -10,8 +10,7 @@
 
 COptionsDlg::COptionsDlg(CWnd* pParent)
     : CDialog(IDD_OPTIONS, pParent), m_font(), m_bFontChosen(FALSE), m_crBkColor(0),
-      m_bBkColorDefault(FALSE),
-      m_bFontDefault(FALSE), m_bSizeDefault(FALSE) {}
+      m_bBkColorDefault(FALSE), m_bFontDefault(FALSE), m_bSizeDefault(FALSE) {}
 
 void COptionsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_OPTIONS_BKCOLOR, m_btnBkColor);

@@ -2,8 +2,8 @@
 //
 // Every pad is a process of its own and rarely opens the browser, the mail program, the
 // colour picker or the font chooser; importing both DLLs up front costs each pad about a fifth
-// of its start-up memory. A DLL that cannot be loaded makes the call fail as the function itself would.
-// Loaded modules stay for the life of the process, as imported ones do.
+// of its start-up memory. A DLL that cannot be loaded makes the call fail as the function itself
+// would. Loaded modules stay for the life of the process, as imported ones do.
 #pragma once
 #include <windows.h>
 #include <commdlg.h>

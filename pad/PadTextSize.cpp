@@ -11,9 +11,8 @@ bool IsDown(int nVirtKey) { return ::GetKeyState(nVirtKey) < 0; }
 } // namespace
 
 BOOL TakeTextSizeMessage(const MSG& msg, int& nWheelRest, int& nSteps) {
-    if (msg.message == WM_KEYDOWN &&
-        (msg.wParam == VK_OEM_PERIOD || msg.wParam == VK_OEM_COMMA) && IsDown(VK_CONTROL) &&
-        IsDown(VK_SHIFT) && !IsDown(VK_MENU)) {
+    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_OEM_PERIOD || msg.wParam == VK_OEM_COMMA) &&
+        IsDown(VK_CONTROL) && IsDown(VK_SHIFT) && !IsDown(VK_MENU)) {
         nSteps = msg.wParam == VK_OEM_PERIOD ? 1 : -1;
         return TRUE;
     }

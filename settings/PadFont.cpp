@@ -8,8 +8,8 @@ namespace {
 
 const char kUtf8Mark[] = "utf-8:";
 const int kUtf8MarkLength = sizeof kUtf8Mark - 1;
-const char* const kFontKeys[] = {KEY_FONT_FACE,      KEY_FONT_SIZE,       KEY_FONT_WEIGHT,
-                                 KEY_FONT_ITALIC,    KEY_FONT_UNDERLINE,  KEY_FONT_STRIKEOUT,
+const char* const kFontKeys[] = {KEY_FONT_FACE,   KEY_FONT_SIZE,      KEY_FONT_WEIGHT,
+                                 KEY_FONT_ITALIC, KEY_FONT_UNDERLINE, KEY_FONT_STRIKEOUT,
                                  KEY_TEXT_COLOR};
 
 int ScreenDpi() {
@@ -20,20 +20,21 @@ int ScreenDpi() {
     return nDpi > 0 ? nDpi : 96;
 }
 
-// The value of the key among the section's "key=value" lines, or empty. One pair of quotes
-// around it goes, as the profile functions drop them.
+// The value of the key among the section's "key=value" lines, or empty. Blanks around the
+// key and the value, and one pair of quotes around the value, go, as the profile functions
+// drop them.
 CString FindValue(const CString& strLines, const char* pszKey) {
-    const int nKey = lstrlenA(pszKey);
     for (int nStart = 0; nStart < strLines.GetLength();) {
         CString strLine(strLines.GetString() + nStart);
         nStart += strLine.GetLength() + 1;
-        if (strLine.GetLength() <= nKey || strLine.GetAt(nKey) != '=' ||
-            ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, strLine, nKey, pszKey, nKey) !=
-                CSTR_EQUAL)
+        int nEquals = 0;
+        while (nEquals < strLine.GetLength() && strLine.GetAt(nEquals) != '=')
+            ++nEquals;
+        CString strKey = strLine.Left(nEquals);
+        if (nEquals == strLine.GetLength() || strKey.TrimLeft().TrimRight().CompareNoCase(pszKey))
             continue;
-        CString strValue = strLine.Mid(nKey + 1);
-        strValue.TrimLeft();
-        strValue.TrimRight();
+        CString strValue = strLine.Mid(nEquals + 1);
+        strValue.TrimLeft().TrimRight();
         int n = strValue.GetLength();
         if (n >= 2 && strValue.GetAt(0) == '"' && strValue.GetAt(n - 1) == '"')
             strValue = strValue.Mid(1, n - 2);
@@ -147,8 +148,8 @@ BOOL DecodeFace(const CString& strValue, wchar_t (&szFace)[LF_FACESIZE]) {
 
 CString EncodeFace(const wchar_t* pszFace) {
     BOOL bLost = FALSE;
-    int nBytes = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, pszFace, -1, NULL, 0, NULL,
-                                       &bLost);
+    int nBytes =
+        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, pszFace, -1, NULL, 0, NULL, &bLost);
     CString strPlain;
     char* p = !bLost && nBytes > 0 ? strPlain.GetBuffer(nBytes) : NULL;
     if (p) {

@@ -114,7 +114,8 @@ TEST_F(OptionsDlgTest, OkWithBothBoxesTickedWritesTheDefaultsAndTheNextOpeningSt
     EXPECT_TRUE(fontBoxEnabled);
 }
 
-TEST_F(OptionsDlgTest, TheFontButtonOpensTheChooserAtTheFontInPlayAndOkWithNothingTickedWritesNothing) {
+TEST_F(OptionsDlgTest,
+       TheFontButtonOpensTheChooserAtTheFontInPlayAndOkWithNothingTickedWritesNothing) {
     m_dlg.m_crBkColor = RGB(1, 2, 3);
     lstrcpynW(m_dlg.m_font.szFace, L"DejaVu Sans", LF_FACESIZE);
     m_dlg.m_font.nSize = 120;

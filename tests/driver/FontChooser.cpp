@@ -53,7 +53,8 @@ bool FillFontChooser(HWND chooser, const FontChoice& choice) {
     // The style list's data is the weight and, above it, the italic flag; the size list's is
     // the size in points.
     const LPARAM style = MAKELONG(choice.weight, choice.italic ? 1 : 0);
-    return Pick(chooser, cmb1, [&](HWND combo, int i) { return ItemText(combo, i) == choice.face; }) &&
+    return Pick(chooser, cmb1,
+                [&](HWND combo, int i) { return ItemText(combo, i) == choice.face; }) &&
            Pick(chooser, cmb2,
                 [&](HWND combo, int i) { return SendW(combo, CB_GETITEMDATA, i, 0) == style; }) &&
            Pick(chooser, cmb3,
@@ -111,7 +112,8 @@ bool ScreenShowsColour(const RECT& rect, COLORREF colour) {
         BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
         SelectObject(memory, old);
         // Each pixel as 0x00RRGGBB.
-        const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+        const DWORD wanted =
+            (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
         const DWORD* pixels = static_cast<const DWORD*>(bits);
         for (int i = 0; i < width * height && !found; ++i)
             found = (pixels[i] & 0xFFFFFF) == wanted;

@@ -116,7 +116,8 @@ TEST_F(PadFontChoice, AChosenFontShowsAtOnceStaysThroughReopeningAndRenameAndCan
     EXPECT_TRUE(ShowsChosenFont(fresh, plain.lineHeight));
     EXPECT_EQ(styled, MeasureTwoLines(fresh.edit, kLineLength));
     ASSERT_TRUE(ClosePad(fresh));
-    EXPECT_FALSE(IniHasKey("Fresh.ql", "FontFace")) << "a pad that follows the default keeps no font";
+    EXPECT_FALSE(IniHasKey("Fresh.ql", "FontFace"))
+        << "a pad that follows the default keeps no font";
 }
 
 TEST_F(PadFontChoice, QuickSizesStepTheTextTypeNothingAndAreStoredAtTheNextSave) {
@@ -168,33 +169,31 @@ TEST_F(PadInProcess, EachFontKeyIsThePadsElseTheDefaultsElseTheBuiltInOneAndBadV
     const COLORREF black = RGB(0, 0, 0);
     const std::vector<std::string> courier = {"FontFace=Courier New", "FontSize=12",
                                               "FontWeight=700", "TextColor=255"};
+    // clang-format off
     const Case cases[] = {
         {{}, {}, L"Tahoma", 80, 400, false, false, false, black},
         {courier, {}, L"Courier New", 120, 700, false, false, false, RGB(255, 0, 0)},
-        {courier,
-         {"FontFace=DejaVu Sans Mono", "FontSize=10.5", "FontWeight=400", "FontItalic=1",
-          "FontUnderline=1", "FontStrikeOut=1", "TextColor=16711680"},
+        {courier, {"FontFace=DejaVu Sans Mono", "FontSize=10.5", "FontWeight=400", "FontItalic=1",
+                   "FontUnderline=1", "FontStrikeOut=1", "TextColor=16711680"},
          L"DejaVu Sans Mono", 105, 400, true, true, true, RGB(0, 0, 255)},
         // A pad that keeps only a size, and values that cannot be read: the default's.
-        {courier, {"FontSize=14", "TextColor=blue", "FontWeight=heavy"}, L"Courier New", 140,
-         700, false, false, false, RGB(255, 0, 0)},
-        {{},
-         {"FontFace=No Such Face", "FontSize=huge", "FontItalic=yes", "TextColor=0x00FF00"},
+        {courier, {"FontSize=14", "TextColor=blue", "FontWeight=heavy"},
+         L"Courier New", 140, 700, false, false, false, RGB(255, 0, 0)},
+        {{}, {"FontFace=No Such Face", "FontSize=huge", "FontItalic=yes", "TextColor=0x00FF00"},
          L"No Such Face", 80, 400, false, false, false, black},
-        {{}, {"FontSize=12pt", "FontFace=utf-8:%ZZ"}, L"Tahoma", 80, 400, false, false, false,
-         black},
+        {{}, {"FontSize=12pt", "FontFace=utf-8:%ZZ"}, L"Tahoma", 80, 400, false, false, false, black},
         // Out of range: the nearest bound; a colour that is no colour: none.
-        {{}, {"FontSize=200", "FontWeight=5000", "TextColor=-1"}, L"Tahoma", 720, 900, false,
-         false, false, black},
-        {{}, {"FontSize=2.5", "FontWeight=0", "TextColor=16777216"}, L"Tahoma", 60, 100, false,
-         false, false, black},
+        {{}, {"FontSize=200", "FontWeight=5000", "TextColor=-1"},
+         L"Tahoma", 720, 900, false, false, false, black},
+        {{}, {"FontSize=2.5", "FontWeight=0", "TextColor=16777216"},
+         L"Tahoma", 60, 100, false, false, false, black},
         {{}, {"FontSize=-12", "FontUnderline=2"}, L"Tahoma", 60, 400, false, true, false, black},
         // A face the code page holds, and one it cannot, stored escaped.
         {{}, {"FontFace=Caf\xE9 Mono"}, L"Caf\xE9 Mono", 80, 400, false, false, false, black},
-        {{},
-         {"FontFace=utf-8:%CE%95%CE%BB%CE%BB%CE%B7%CE%BD%CE%B9%CE%BA%CE%AC"},
+        {{}, {"FontFace=utf-8:%CE%95%CE%BB%CE%BB%CE%B7%CE%BD%CE%B9%CE%BA%CE%AC"},
          L"\x0395\x03BB\x03BB\x03B7\x03BD\x03B9\x03BA\x03AC", 80, 400, false, false, false, black},
     };
+    // clang-format on
     HDC screen = GetDC(NULL);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(NULL, screen);

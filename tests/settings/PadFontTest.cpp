@@ -33,9 +33,9 @@ TEST(PadFontSettings, EveryFaceNameComesBackExactlyAndTheRenameCarriesTheFont) {
         EXPECT_EQ(c.stored, IniGetString("Faces.ql", "FontFace"));
         EXPECT_TRUE(c.face == ReadPadFont("Faces.ql", builtIn).szFace) << c.stored;
     }
-    EXPECT_EQ((std::vector<std::string>{"FontFace=utf-8:utf-8:x", "FontSize=10.5",
-                                        "FontWeight=700", "FontItalic=0", "FontUnderline=0",
-                                        "FontStrikeOut=0", "TextColor=197121"}),
+    EXPECT_EQ((std::vector<std::string>{"FontFace=utf-8:utf-8:x", "FontSize=10.5", "FontWeight=700",
+                                        "FontItalic=0", "FontUnderline=0", "FontStrikeOut=0",
+                                        "TextColor=197121"}),
               IniSectionLines("Faces.ql"));
 
     MovePadSettings("Faces.ql", "Moved.ql");
