@@ -142,8 +142,8 @@ CString ReadSettingString(const char* pszSection, const char* pszKey, const char
 }
 
 CString ReadSettingsSection(const char* pszSection) {
-    CString strPath = SettingsFilePath();
-    CSettingsLock lock(strPath);
+    const CString& strPath = ThisProcess().Path();
+    CSettingsLock lock;
     // A section that does not fit comes back cut, its length two short of the buffer's.
     CString strLines;
     for (DWORD nSize = 1024;; nSize *= 2) {
