@@ -31,3 +31,8 @@ BOOL AfxChooseColor(CHOOSECOLORA* pChooseColor) {
     auto pfn = LoadSystemFunction<decltype(&::ChooseColorA)>("comdlg32.dll", "ChooseColorA");
     return pfn && pfn(pChooseColor);
 }
+
+BOOL AfxChooseFont(CHOOSEFONTW* pChooseFont) {
+    auto pfn = LoadSystemFunction<decltype(&::ChooseFontW)>("comdlg32.dll", "ChooseFontW");
+    return pfn && pfn(pChooseFont);
+}

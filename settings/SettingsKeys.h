@@ -13,6 +13,14 @@
 #define KEY_HEIGHT "Height"
 #define KEY_ALWAYS_ON_TOP "AlwaysOnTop"
 #define KEY_BKCOLOR "BkColor"
+// The pad's text: each key on its own, so that a pad may keep only the size it stepped to.
+#define KEY_FONT_FACE "FontFace"
+#define KEY_FONT_SIZE "FontSize"
+#define KEY_FONT_WEIGHT "FontWeight"
+#define KEY_FONT_ITALIC "FontItalic"
+#define KEY_FONT_UNDERLINE "FontUnderline"
+#define KEY_FONT_STRIKEOUT "FontStrikeOut"
+#define KEY_TEXT_COLOR "TextColor"
 #define KEY_PROGRAM_FOLDER "ProgramFolder"
 #define KEY_HOME_FOLDER "HomeFolder"
 // The keys that work from anywhere, as "Win+Alt+N" or "none", and for each the value whose
