@@ -10,7 +10,7 @@ CQuillowApp theApp;
 } // namespace
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
-    theApp.InitApplication(hInstance, SkipProgramName(GetCommandLineA()));
+    theApp.InitApplication(hInstance, SkipProgramName(::GetCommandLineW()));
     theApp.InitInstance();
     return theApp.ExitInstance();
 }

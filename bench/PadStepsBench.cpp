@@ -67,7 +67,8 @@ int RunChild(double startedMs, const char* pszPad, const char* pszOut) {
     CFile file;
     LockPadFile(file, strPath);
     step("lock the pad file");
-    RecoverPadFile(file, strPath);
+    CString strRecoveryPath;
+    RecoverPadFile(file, strPath, strRecoveryPath);
     step("recovery check");
     CString strBytes;
     ReadPadFile(file, strBytes);

@@ -1,6 +1,7 @@
 #include "contents/ContentsDlg.h"
 
 #include "contents/ContentsMessages.h"
+#include "contents/ShowRequest.h"
 #include "contents/TrayIcon.h"
 #include "contents/UpdateReminder.h"
 #include "dialogs/AboutDlg.h"
@@ -10,6 +11,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Module.h"
 #include "launch/PadLauncher.h"
+#include "launch/RunningPads.h"
 #include "padfile/PadFileLock.h"
 #include "padfile/PadFiles.h"
 #include "padfile/PadRecovery.h"
@@ -30,7 +32,9 @@ CContentsDlg::CContentsDlg(CWnd* pParent)
     : CDialog(IDD_CONTENTS, pParent), m_bAutoStartup(FALSE), m_nSelection(0), m_bFirstShow(FALSE),
       m_bFillMenu(FALSE),
       m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_nTaskbarCreatedMsg(::RegisterWindowMessageA("TaskbarCreated")) {
+      m_nTaskbarCreatedMsg(::RegisterWindowMessageA("TaskbarCreated")),
+      m_nShowRequestMsg(::RegisterWindowMessageA(QUILLOW_SHOW_CONTENTS_MESSAGE)),
+      m_bExiting(FALSE) {
     m_menuTray.CreatePopupMenu();
 }
 
@@ -110,7 +114,9 @@ void CContentsDlg::OnOpen() {
     if (!GetSelectedName())
         return;
     if (IsPadInUse()) {
-        MessageBox(OpenInUseMessage(m_strSelected));
+        // Another program's hold on the file is still refused.
+        if (!BringRunningPadForward(m_strSelected))
+            MessageBox(OpenInUseMessage(m_strSelected));
         return;
     }
     // The pad process inherits the current folder, the home folder, so the bare name will do.
@@ -167,6 +173,8 @@ void CContentsDlg::BuildTrayMenu() {
     m_menuTray.CreatePopupMenu();
     AppendTrayMenuString(IDS_NEW_PAD, ID_TRAY_NEW);
     m_menuTray.AppendMenu(MF_STRING, ID_TRAY_CONTENTS, kContentsTitle);
+    m_menuTray.AppendMenu(MF_STRING, ID_TRAY_SHOW_ALL_PADS, kShowAllPadsItem);
+    m_menuTray.AppendMenu(MF_STRING, ID_TRAY_HIDE_ALL_PADS, kHideAllPadsItem);
     m_menuTray.AppendMenu(MF_SEPARATOR);
 
     m_bFillMenu = TRUE;
@@ -218,6 +226,15 @@ LRESULT CContentsDlg::OnTaskbarCreated(WPARAM, LPARAM) {
     return 0;
 }
 
+LRESULT CContentsDlg::OnShowRequest(WPARAM, LPARAM) {
+    if (m_bExiting)
+        return FALSE;
+    // Shown after the asker has its answer: a first showing runs the start-up tasks, dialogs
+    // included.
+    PostMessage(WM_COMMAND, ID_TRAY_CONTENTS);
+    return TRUE;
+}
+
 BOOL CContentsDlg::OnTrayPad(UINT nID) {
     // The item keeps the text it was listed with, mark included, until the next right click.
     CString strText;
@@ -239,9 +256,43 @@ void CContentsDlg::OnShowContents() {
     SetForegroundWindow();
 }
 
+LRESULT CContentsDlg::OnHotKey(WPARAM wParam, LPARAM) {
+    if (!IsWindowEnabled())
+        return 0;
+    switch (wParam) {
+    case ID_HOTKEY_NEW_PAD:
+        OnNew();
+        break;
+    case ID_HOTKEY_FIND:
+        OnFind();
+        break;
+    case ID_HOTKEY_SHOW_ALL_PADS:
+        OnShowAllPads();
+        break;
+    case ID_HOTKEY_HIDE_ALL_PADS:
+        OnHideAllPads();
+        break;
+    }
+    return 0;
+}
+
+// The search field, once the window has one, takes the focus here.
+void CContentsDlg::OnFind() { OnShowContents(); }
+
+void CContentsDlg::OnShowAllPads() { ShowAllPads(); }
+
+void CContentsDlg::OnHideAllPads() { HideAllPads(); }
+
 void CContentsDlg::OnExit() {
-    if (MessageBox(kExitQuestion, NULL, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    // Kept as it was after a No: an Exit question may be asked again from inside this one.
+    BOOL bWasExiting = m_bExiting;
+    m_bExiting = TRUE;
+    if (MessageBox(kExitQuestion, NULL, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        m_bExiting = bWasExiting;
         return;
+    }
+    // Nothing else could bring a hidden pad back.
+    RevealHiddenPads();
     SaveWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
     RemoveTrayIcon(m_hWnd, IDR_MAINFRAME);
     // The main window's destruction ends its modal run, and with it the process.
@@ -258,6 +309,7 @@ BOOL CContentsDlg::OnInitDialog() {
     m_bAutoStartup = ReadShowOnStartup(QUILLOW_GLOBAL_SECTION, 1);
     m_bFirstShow = TRUE;
     AddTrayIcon(m_hWnd, IDR_MAINFRAME, m_hIcon, kContentsTitle);
+    m_hotKeys.Register(m_hWnd);
     UpdateData(FALSE);
     // The focus goes to the list, whose focus notification fills it.
     return TRUE;
@@ -287,6 +339,7 @@ void CContentsDlg::RunStartupTasks() {
     if (CTime::GetCurrentTime().GetLocalTm(&now))
         ShowUpdateReminder(now.tm_mon + 1);
     LaunchStartupPads();
+    m_hotKeys.ReportFailures(m_hWnd);
     if (!m_bAutoStartup) {
         SaveWindowPlacement(m_hWnd, QUILLOW_GLOBAL_SECTION);
         SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);

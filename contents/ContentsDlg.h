@@ -3,6 +3,7 @@
 // window lives on while hidden.
 #pragma once
 #include "contents/FolderWatcher.h"
+#include "contents/GlobalHotKeys.h"
 #include "framework/CButton.h"
 #include "framework/CDialog.h"
 #include "framework/CListBox.h"
@@ -48,8 +49,12 @@ class CContentsDlg : public CDialog {
     ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
     ON_MESSAGE(WM_PAD_FOLDER_CHANGED, OnPadFolderChanged)
     ON_REGISTERED_MESSAGE(m_nTaskbarCreatedMsg, OnTaskbarCreated)
+    ON_REGISTERED_MESSAGE(m_nShowRequestMsg, OnShowRequest)
     ON_MENU_COMMAND(ID_TRAY_NEW, OnNew)
     ON_MENU_COMMAND(ID_TRAY_CONTENTS, OnShowContents)
+    ON_MENU_COMMAND(ID_TRAY_SHOW_ALL_PADS, OnShowAllPads)
+    ON_MENU_COMMAND(ID_TRAY_HIDE_ALL_PADS, OnHideAllPads)
+    ON_MESSAGE(WM_HOTKEY, OnHotKey)
     ON_MENU_COMMAND(ID_TRAY_HOME_PAGE, OnHomePage)
     ON_MENU_COMMAND(ID_TRAY_FEEDBACK, OnFeedback)
     ON_MENU_COMMAND(ID_TRAY_ABOUT, OnAbout)
@@ -97,9 +102,17 @@ class CContentsDlg : public CDialog {
     LRESULT OnPadFolderChanged(WPARAM wParam, LPARAM lParam);
     // A restarted shell has lost the icon; without it a hidden window could not come back.
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
+    // Another start of the contents window asks this one to show itself.
+    LRESULT OnShowRequest(WPARAM wParam, LPARAM lParam);
     // Opens the pad of a tray menu item; FALSE when there is no such item or list entry.
     BOOL OnTrayPad(UINT nID);
     void OnShowContents();
+    // A key from anywhere; ignored while the window shows a box or a dialog.
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    // Shows the window to search the pads.
+    void OnFind();
+    void OnShowAllPads();
+    void OnHideAllPads();
     void OnHomePage();
     void OnFeedback();
     void OnExit();
@@ -109,6 +122,10 @@ class CContentsDlg : public CDialog {
 
     // The shell's broadcast that its notification area was made anew, without our icon.
     UINT m_nTaskbarCreatedMsg;
+    UINT m_nShowRequestMsg;
+    // Set from the Exit question on, while the process may be ending.
+    BOOL m_bExiting;
+    CGlobalHotKeys m_hotKeys;
     // Runs only while the window is shown.
     CFolderWatcher m_folderWatcher;
 };

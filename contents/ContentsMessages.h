@@ -4,6 +4,8 @@
 
 // The window's caption, the tray tip and the tray menu item that shows the window.
 const char kContentsTitle[] = "Quillow Contents";
+const char kShowAllPadsItem[] = "Show All Pads";
+const char kHideAllPadsItem[] = "Hide All Pads";
 const char kExitMenuItem[] = "Exit Quillow...";
 const char kExitQuestion[] = "Exit Quillow Contents?";
 // Appended to a listed pad whose file another process holds.

@@ -3,24 +3,14 @@
 #include <commdlg.h>
 
 #include "framework/CColorDialog.h"
+#include "framework/CFontDialog.h"
 #include "framework/DataExchange.h"
-#include "res/Links.h"
 #include "settings/PadSettings.h"
 #include "settings/SettingsKeys.h"
 
-namespace {
-
-const char kFontNotAvailable[] =
-    "The ability to change the font is not available in this version. Visit Marrowdale "
-    "at " QUILLOW_HOME_PAGE_URL
-    " for a newer version, or add your email address to the Quillow Update List if you have "
-    "not already done so, and we will email you when this feature has been added.";
-
-} // namespace
-
 COptionsDlg::COptionsDlg(CWnd* pParent)
-    : CDialog(IDD_OPTIONS, pParent), m_crBkColor(0), m_bBkColorDefault(FALSE),
-      m_bFontDefault(FALSE), m_bSizeDefault(FALSE) {}
+    : CDialog(IDD_OPTIONS, pParent), m_font(), m_bFontChosen(FALSE), m_crBkColor(0),
+      m_bBkColorDefault(FALSE), m_bFontDefault(FALSE), m_bSizeDefault(FALSE) {}
 
 void COptionsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_OPTIONS_BKCOLOR, m_btnBkColor);
@@ -36,6 +26,7 @@ BOOL COptionsDlg::OnInitDialog() {
     m_bBkColorDefault = FALSE;
     m_bFontDefault = FALSE;
     m_bSizeDefault = FALSE;
+    m_bFontChosen = FALSE;
     UpdateData(FALSE);
     return TRUE;
 }
@@ -48,12 +39,26 @@ void COptionsDlg::OnBkColor() {
         m_crBkColor = dlg.GetColor();
 }
 
-void COptionsDlg::OnFont() { MessageBox(kFontNotAvailable, NULL, MB_OK); }
+void COptionsDlg::OnFont() {
+    // Sizes only within the bounds the pad keeps, and no script box: the pad's text is Unicode,
+    // so the font is made for every character set.
+    LOGFONTW logFont = m_font.ToLogFont();
+    CFontDialog dlg(&logFont, m_font.crText,
+                    CF_SCREENFONTS | CF_EFFECTS | CF_LIMITSIZE | CF_NOSCRIPTSEL, this);
+    dlg.m_cf.nSizeMin = kMinFontSize / 10;
+    dlg.m_cf.nSizeMax = kMaxFontSize / 10;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_font = PadFont::FromChoice(dlg.GetLogFont(), dlg.GetSize(), dlg.GetColor());
+    m_bFontChosen = TRUE;
+}
 
 void COptionsDlg::OnOK() {
     UpdateData(TRUE);
     if (m_bBkColorDefault)
         WriteBkColor(QUILLOW_GLOBAL_SECTION, m_crBkColor);
+    if (m_bFontDefault)
+        WritePadFont(QUILLOW_GLOBAL_SECTION, m_font);
     if (m_bSizeDefault) {
         // The size of the pad that owns the dialog, frame included.
         RECT rect;

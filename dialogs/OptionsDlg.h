@@ -1,19 +1,21 @@
-// The "Quillow Options" dialog of a pad: its background colour, the colour and the pad's
-// current size as defaults for all pads, and the announced font feature.
+// The "Quillow Options" dialog of a pad: its background colour, its text font and colour, and
+// these and the pad's current size as defaults for all pads.
 #pragma once
 #include <windows.h>
 
 #include "framework/CButton.h"
 #include "framework/CDialog.h"
-#include "framework/CGdiObject.h"
 #include "res/resource.h"
+#include "settings/PadFont.h"
 
 class COptionsDlg : public CDialog {
   public:
     explicit COptionsDlg(CWnd* pParent = NULL);
 
-    // Reserved for the font feature; never created.
-    CFont m_font;
+    // The text font and colour in play: set by the caller before the dialog runs; the caller
+    // reads it back after OK when m_bFontChosen says the user chose one.
+    PadFont m_font;
+    BOOL m_bFontChosen;
     // The colour in play: set by the caller before the dialog runs, read back after OK.
     COLORREF m_crBkColor;
     CButton m_btnBkColor;

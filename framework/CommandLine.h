@@ -5,3 +5,5 @@
 // the first character of code 32 or less), then every following character of code 1 to 32.
 // The rest is returned unchanged, trailing blanks included.
 const char* SkipProgramName(const char* pszCommandLine);
+// The same on the Unicode command line.
+const wchar_t* SkipProgramName(const wchar_t* pszCommandLine);

@@ -32,6 +32,11 @@ BOOL AfxChooseColor(CHOOSECOLORA* pChooseColor) {
     return pfn && pfn(pChooseColor);
 }
 
+BOOL AfxChooseFont(CHOOSEFONTW* pChooseFont) {
+    auto pfn = LoadSystemFunction<decltype(&::ChooseFontW)>("comdlg32.dll", "ChooseFontW");
+    return pfn && pfn(pChooseFont);
+}
+
 int AfxShellFileOperation(SHFILEOPSTRUCTW* pOperation) {
     auto pfn = LoadSystemFunction<decltype(&::SHFileOperationW)>("shell32.dll", "SHFileOperationW");
     return pfn ? pfn(pOperation) : ERROR_MOD_NOT_FOUND;

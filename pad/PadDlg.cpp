@@ -13,8 +13,10 @@
 #include "framework/Module.h"
 #include "framework/PathParts.h"
 #include "launch/PadLauncher.h"
+#include "launch/RunningPads.h"
 #include "pad/PadMessages.h"
 #include "pad/PadSystemMenu.h"
+#include "pad/PadTextSize.h"
 #include "padfile/PadFile.h"
 #include "padfile/PadFileLock.h"
 #include "padfile/PadFiles.h"
@@ -26,8 +28,11 @@
 #include "settings/WindowPlacement.h"
 
 namespace {
-// A font that Windows links to fonts for other scripts.
+// The text's font when none is chosen: the template's font has glyphs for few scripts and no
+// links to fonts that have the rest; Tahoma, which Windows links to them, at the template's
+// 8 points.
 const wchar_t kTextFontName[] = L"Tahoma";
+const int kTextFontSize = 80;
 // What a flag reads as when its key is missing: no value a flag ever holds.
 const int kFlagNotStored = INT_MIN;
 
@@ -40,8 +45,9 @@ CString FileName(const char* pszPath) {
 CPadDlg::CPadDlg(CWnd* pParent)
     : CDialog(IDD_PAD, pParent), m_bkColor(DEFAULT_PAD_COLOR),
       m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_encoding(padCodePage), m_bInFailureMessage(FALSE), m_bClosing(FALSE), m_bErased(FALSE),
-      m_bInsertionCut(FALSE) {
+      m_encoding(padCodePage), m_font(), m_bFontSizeUnsaved(FALSE), m_nWheelRest(0),
+      m_bInFailureMessage(FALSE), m_bClosing(FALSE), m_bErased(FALSE), m_bInsertionCut(FALSE),
+      m_nPadCommandMsg(PadCommandMessage()) {
     UseUnicode();
 }
 
@@ -55,7 +61,6 @@ void CPadDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CPadDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    UseLinkedFont();
     BuildPadSystemMenu(m_hWnd);
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -65,18 +70,34 @@ BOOL CPadDlg::OnInitDialog() {
 
 CString CPadDlg::SectionName() const { return PadSectionName(m_path); }
 
-void CPadDlg::UseLinkedFont() {
-    // The template's font has glyphs for few scripts and no links to fonts that have the
-    // rest; this one has them, at the same size. The dialog's own font, and so its layout,
-    // stays as it is.
-    LOGFONTW font;
-    HFONT hDialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-    if (!hDialogFont || !::GetObjectW(hDialogFont, sizeof font, &font))
+void CPadDlg::ApplyFont() {
+    LOGFONTW logFont = m_font.ToLogFont();
+    HFONT hFont = ::CreateFontIndirectW(&logFont);
+    if (!hFont)
         return;
-    lstrcpynW(font.lfFaceName, kTextFontName, LF_FACESIZE);
-    m_textFont.Attach(::CreateFontIndirectW(&font));
-    if (m_textFont)
-        m_edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_textFont.m_hObject), FALSE);
+    m_edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+    m_textFont.Attach(hFont);
+}
+
+BOOL CPadDlg::PreTranslateMessage(MSG* pMsg) {
+    int nSteps = 0;
+    if ((pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)) ||
+        !TakeTextSizeMessage(*pMsg, m_nWheelRest, nSteps))
+        return FALSE;
+    int nSize = StepTextSize(m_font.nSize, nSteps);
+    if (nSize != m_font.nSize) {
+        m_font.nSize = nSize;
+        ApplyFont();
+        m_bFontSizeUnsaved = TRUE;
+    }
+    return TRUE;
+}
+
+// Stored once the user stops, not at every step: each write rewrites the settings file.
+void CPadDlg::StoreFontSize() {
+    if (m_bFontSizeUnsaved && !m_path.IsEmpty())
+        WritePadFontSize(SectionName(), m_font.nSize);
+    m_bFontSizeUnsaved = FALSE;
 }
 
 void CPadDlg::LoadPad(const char* path) {
@@ -85,6 +106,14 @@ void CPadDlg::LoadPad(const char* path) {
     m_path = FullPath(*path ? StripQuotes(path) : MakeNewPadPath());
     m_bkColor = ReadPadColor(SectionName());
     UpdateBrush();
+    PadFont builtIn = {};
+    lstrcpynW(builtIn.szFace, kTextFontName, LF_FACESIZE);
+    builtIn.nSize = kTextFontSize;
+    builtIn.nWeight = FW_NORMAL;
+    builtIn.crText = RGB(0, 0, 0);
+    m_font = ReadPadFont(SectionName(), builtIn);
+    m_bFontSizeUnsaved = FALSE;
+    ApplyFont();
 
     switch (LockPadFile(m_file, m_path)) {
     case padLockExisting:
@@ -181,6 +210,7 @@ BOOL CPadDlg::WritePad(CString& strFailure) {
 }
 
 BOOL CPadDlg::SavePad() {
+    StoreFontSize();
     // The failure's own message takes the focus; that must not start a second save.
     if (m_bInFailureMessage)
         return FALSE;
@@ -225,6 +255,7 @@ void CPadDlg::OnCancel() {
     // arrives here while the window still stands, so a save that fails can still keep it.
     if (m_bInFailureMessage || !SaveBeforeEnding())
         return;
+    StoreFontSize();
     // The loss of focus as the dialog ends has nothing left to save.
     m_bClosing = TRUE;
     CDialog::OnCancel();
@@ -320,11 +351,18 @@ void CPadDlg::OnRenamePad() {
 void CPadDlg::OnPadOptions() {
     COptionsDlg dlg;
     dlg.m_crBkColor = m_bkColor;
+    dlg.m_font = m_font;
     if (dlg.DoModal() != IDOK)
         return;
     m_bkColor = dlg.m_crBkColor;
     UpdateBrush();
     WriteBkColor(SectionName(), m_bkColor);
+    if (dlg.m_bFontChosen) {
+        m_font = dlg.m_font;
+        m_bFontSizeUnsaved = FALSE;
+        ApplyFont();
+        WritePadFont(SectionName(), m_font);
+    }
 }
 
 void CPadDlg::OnAboutPad() {
@@ -340,7 +378,7 @@ void CPadDlg::UpdateBrush() {
 HBRUSH CPadDlg::OnCtlColor(HDC hDC, HWND hWndCtl, UINT nCtlColor) {
     if (nCtlColor != CTLCOLOR_MSGBOX && nCtlColor != CTLCOLOR_EDIT)
         return CDialog::OnCtlColor(hDC, hWndCtl, nCtlColor);
-    ::SetTextColor(hDC, RGB(0, 0, 0));
+    ::SetTextColor(hDC, m_font.crText);
     ::SetBkColor(hDC, m_bkColor);
     return m_pBrush ? m_pBrush->m_hObject : NULL;
 }
@@ -377,4 +415,28 @@ void CPadDlg::OnDestroy() {
     } else {
         SaveWindowPlacement(m_hWnd, SectionName());
     }
+}
+
+LRESULT CPadDlg::OnCopyData(WPARAM, LPARAM lParam) {
+    return CPadPresence::IsAskedAbout(lParam, m_file.m_hFile);
+}
+
+LRESULT CPadDlg::OnPadCommand(WPARAM wParam, LPARAM lParam) {
+    switch (wParam) {
+    case padComeForward:
+    case padReveal:
+        m_presence.ComeForward(m_hWnd, SectionName(), wParam == padComeForward);
+        break;
+    case padHide:
+        // A pad busy with a box or a dialog of its own, or whose save fails, stays.
+        if (IsWindowEnabled() && SavePad())
+            m_presence.Hide(m_hWnd, SectionName(), static_cast<DWORD>(lParam));
+        break;
+    }
+    return 0;
+}
+
+LRESULT CPadDlg::OnTimer(WPARAM wParam, LPARAM) {
+    m_presence.OnTimer(m_hWnd, SectionName(), wParam);
+    return 0;
 }

@@ -12,8 +12,10 @@
 #include "framework/CEdit.h"
 #include "framework/CFile.h"
 #include "framework/CString.h"
+#include "pad/PadPresence.h"
 #include "padfile/PadText.h"
 #include "res/resource.h"
+#include "settings/PadFont.h"
 
 class CPadDlg : public CDialog {
   public:
@@ -35,8 +37,13 @@ class CPadDlg : public CDialog {
     // encoding, which later saves keep.
     CString m_strSaved;
     PadEncoding m_encoding;
-    // The edit's font, which shows every script.
+    // The edit's font and text colour, and the font made from them.
+    PadFont m_font;
     CFont m_textFont;
+    // Set while a quick size waits for the next save to be stored.
+    BOOL m_bFontSizeUnsaved;
+    // What a fine mouse wheel turned short of a quick size.
+    int m_nWheelRest;
     // Set while a failed save's message is up, and once the pad is closing: the losses of
     // focus they cause start no save.
     BOOL m_bInFailureMessage;
@@ -81,11 +88,16 @@ class CPadDlg : public CDialog {
     ON_WM_QUERYENDSESSION()
     ON_WM_ENDSESSION()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_COPYDATA, OnCopyData)
+    ON_REGISTERED_MESSAGE(m_nPadCommandMsg, OnPadCommand)
+    ON_MESSAGE(WM_TIMER, OnTimer)
     END_MSG_MAP(CDialog)
 
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // The quick sizes' keys and wheel.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     // Closing saves first, and a save that fails keeps the pad open unless the user says
     // otherwise. Enter has no other meaning in a pad.
     void OnOK() override;
@@ -100,6 +112,10 @@ class CPadDlg : public CDialog {
     BOOL OnQueryEndSession();
     void OnEndSession(BOOL bEnding);
     void OnDestroy();
+    // Other processes asking whether the pad holds a file, and bringing it forward or hiding it.
+    LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPadCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
 
     void OnNewPad();
     void OnErasePad();
@@ -113,7 +129,9 @@ class CPadDlg : public CDialog {
 
   private:
     CString SectionName() const;
-    void UseLinkedFont();
+    // Shows m_font in the edit; the dialog's own font, and so its layout, stays as it is.
+    void ApplyFont();
+    void StoreFontSize();
     // Reads the locked file into the window, finishing a save a crash cut short.
     void LoadText();
     // WritePad without a word to the user: strFailure says why it failed.
@@ -125,4 +143,7 @@ class CPadDlg : public CDialog {
     // Ends a pad whose file could not be loaded: it forgets the path, so the closing steps
     // never touch the file.
     void AbandonPad();
+
+    CPadPresence m_presence;
+    UINT m_nPadCommandMsg;
 };

@@ -73,9 +73,17 @@
 #define ID_TRAY_ABOUT 118
 #define ID_TRAY_EXIT 119
 #define ID_TRAY_CONTENTS 130
+#define ID_TRAY_SHOW_ALL_PADS 120
+#define ID_TRAY_HIDE_ALL_PADS 121
 // One item per pad from here upward, to the last command id a menu can carry.
 #define ID_TRAY_FIRST_PAD 200
 #define ID_TRAY_LAST_PAD 0xFFFF
+
+// The keys that work from anywhere, registered by the contents window
+#define ID_HOTKEY_NEW_PAD 1800
+#define ID_HOTKEY_FIND 1801
+#define ID_HOTKEY_SHOW_ALL_PADS 1802
+#define ID_HOTKEY_HIDE_ALL_PADS 1803
 
 // Posted to the contents window by its folder watcher when pad files came, went or were renamed
 #define WM_PAD_FOLDER_CHANGED (WM_APP + 1850)

@@ -48,19 +48,23 @@ quillow_boot() {
 # buttons lose their Marlett glyphs and "MS Sans Serif" falls back to a wider Linux font, which
 # stretches every dialog beyond the pixel sizes the program sets. Fonts for other scripts go
 # there too, and Wine is told where to find them: linked to Tahoma, the font of a pad's text,
-# for Greek, arrows and check marks, as Windows links its own; and as the fallback of its text
+# and to DejaVu Sans Mono, a monospaced face a user may choose for it, for Greek, arrows and
+# check marks, as Windows links its own (links are per face); and as the fallback of its text
 # layout for Chinese, Japanese and Korean, and for characters beyond the BMP such as emoji.
 quillow_prefix_fonts() {
     local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
     mkdir -p "$fonts"
     for font in /usr/share/wine/fonts/{marlett.ttf,ms_sans_serif.ttf,sserife.fon,tahoma.ttf,tahomabd.ttf} \
         /usr/share/fonts/truetype/{dejavu/DejaVuSans.ttf,droid/DroidSansFallbackFull.ttf} \
+        /usr/share/fonts/truetype/dejavu/DejaVuSansMono{,-Bold,-Oblique,-BoldOblique}.ttf \
         /usr/share/fonts/truetype/ancient-scripts/Symbola_hint.ttf; do
         if [ -f "$font" ] && [ ! -f "$fonts/$(basename "$font")" ]; then
             cp "$font" "$fonts/"
         fi
     done
-    grep -q 'Uniscribe\\\\Fallback' "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+    # The last link written says that all of them are there; a prefix made before it had a
+    # link gets them all again.
+    grep -q '^"DejaVu Sans Mono"=' "$WINEPREFIX/system.reg" 2>/dev/null && return 0
     local links='DejaVuSans.ttf,DejaVu Sans\0DroidSansFallbackFull.ttf,Droid Sans Fallback\0Symbola_hint.ttf,Symbola'
     # Fallback fonts are named by OpenType script tag, in hex: hani, kana, hang; 0 for the rest.
     printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Uniscribe\Fallback]' \
@@ -69,7 +73,9 @@ quillow_prefix_fonts() {
     {
         wine reg import "$(winepath -w "$WINEPREFIX/quillow-fonts.reg")" &&
             wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-                /v Tahoma /t REG_MULTI_SZ /d "$links" /f
+                /v Tahoma /t REG_MULTI_SZ /d "$links" /f &&
+            wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+                /v 'DejaVu Sans Mono' /t REG_MULTI_SZ /d "$links" /f
     } </dev/null >/dev/null 2>&1
     rm -f "$WINEPREFIX/quillow-fonts.reg"
 }

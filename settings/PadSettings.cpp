@@ -1,6 +1,7 @@
 #include "settings/PadSettings.h"
 
 #include "framework/PathParts.h"
+#include "settings/PadFont.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
@@ -73,6 +74,7 @@ void MovePadSettings(const char* pszOldSection, const char* pszNewSection) {
     // A colour that was never set stays unset, so the pad keeps following the default.
     if (nBkColor >= 0)
         WriteBkColor(pszNewSection, static_cast<COLORREF>(nBkColor));
+    CopyPadFontSettings(pszOldSection, pszNewSection);
 
     DeleteSettingsSection(pszOldSection);
 }

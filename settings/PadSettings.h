@@ -43,6 +43,6 @@ void WritePosition(const char* pszSection, int x, int y);
 void WriteSize(const char* pszSection, int cx, int cy);
 
 // After a rename: writes the pad's keys from the old section into the new one (every key,
-// with its default when missing, but "BkColor" only when it is set), keeps the new section's
-// other keys, and removes the old section.
+// with its default when missing, but "BkColor" and the font keys of PadFont.h only when they
+// are set), keeps the new section's other keys, and removes the old section.
 void MovePadSettings(const char* pszOldSection, const char* pszNewSection);

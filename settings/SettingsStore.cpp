@@ -141,6 +141,23 @@ CString ReadSettingString(const char* pszSection, const char* pszKey, const char
     }
 }
 
+CString ReadSettingsSection(const char* pszSection) {
+    const CString& strPath = ThisProcess().Path();
+    CSettingsLock lock;
+    // A section that does not fit comes back cut, its length two short of the buffer's.
+    CString strLines;
+    for (DWORD nSize = 1024;; nSize *= 2) {
+        char* p = strLines.GetBuffer(static_cast<int>(nSize));
+        if (!p)
+            return CString();
+        DWORD n = ::GetPrivateProfileSectionA(pszSection, p, nSize, strPath);
+        if (n + 2 < nSize || nSize >= 0x100000) {
+            strLines.ReleaseBuffer(static_cast<int>(n));
+            return strLines;
+        }
+    }
+}
+
 BOOL WriteSettingInt(const char* pszSection, const char* pszKey, int nValue) {
     return WriteSettingString(pszSection, pszKey, CString::FromInt(nValue));
 }

@@ -14,6 +14,9 @@
 // The value, or nDefault when the key or the file is missing.
 int ReadSettingInt(const char* pszSection, const char* pszKey, int nDefault);
 CString ReadSettingString(const char* pszSection, const char* pszKey, const char* pszDefault);
+// Every line of the section, "key=value" each, separated and ended by NULs: one reading of
+// the file for a reader that wants several keys.
+CString ReadSettingsSection(const char* pszSection);
 // Creates the section and the file when needed. The first write in a process that fails tells
 // the user which file could not be written, and why.
 BOOL WriteSettingInt(const char* pszSection, const char* pszKey, int nValue);

@@ -236,3 +236,14 @@ TEST(ContentsLifeCycle, ASecondStartShowsTheFirstWindowAndEndsWithoutStartingAny
     std::sort(after.begin(), after.end());
     EXPECT_EQ(running, after);
 }
+
+TEST(ContentsLifeCycle, TwoStartsAtTheSameInstantGiveExactlyOneWindow) {
+    ContentsSession session;
+    ASSERT_TRUE(session.Group().Start("/tray") && session.Group().Start("/tray"));
+    ASSERT_TRUE(WaitForWindowInGroup(session.Group(), "#32770", "Quillow Contents"));
+    EXPECT_TRUE(WaitUntil([&] { return session.Group().Pids().size() == 1; }));
+    WindowQuery contents;
+    contents.caption = "Quillow Contents";
+    contents.includeHidden = true;
+    EXPECT_EQ(TopWindows(session.Group(), contents).size(), 1u);
+}

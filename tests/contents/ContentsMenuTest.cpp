@@ -91,6 +91,8 @@ TEST_F(ContentsMenu, TheTrayMenuHoldsThePadsInSearchOrderBetweenTheFixedItems) {
             dlg.BuildTrayMenu();
             std::vector<MenuRow> expected = {{ID_TRAY_NEW, Loaded(IDS_NEW_PAD)},
                                              {ID_TRAY_CONTENTS, "Quillow Contents"},
+                                             {ID_TRAY_SHOW_ALL_PADS, "Show All Pads"},
+                                             {ID_TRAY_HIDE_ALL_PADS, "Hide All Pads"},
                                              {0, ""}};
             for (size_t i = 0; i < order.size(); ++i)
                 expected.push_back({static_cast<UINT>(ID_TRAY_FIRST_PAD + i),

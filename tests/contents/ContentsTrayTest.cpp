@@ -113,3 +113,25 @@ TEST(ContentsTray, ExitAsksAndOnlyYesEndsTheProcessSavingThePosition) {
     EXPECT_EQ(IniGetInt(kGlobalSection, "Row", -1), 123);
     EXPECT_EQ(IniGetInt(kGlobalSection, "Column", -1), 87);
 }
+
+// As at a logon while the user exits: the starts wait for the first process to end, and then
+// exactly one of them runs the window, with its tray icon.
+TEST(ContentsTray, StartsDuringTheExitQuestionTakeOverOnceYesEndsTheFirstInOneWindow) {
+    ContentsSession session;
+    ASSERT_TRUE(session.Start());
+    ASSERT_TRUE(session.TrayCommand(ID_TRAY_EXIT));
+    std::vector<DWORD> starts;
+    session.Answer(IDYES, [&] {
+        starts = {session.Group().Start("/tray"), session.Group().Start("/tray")};
+        PumpMessages(1500);
+        for (DWORD pid : starts)
+            EXPECT_TRUE(session.Group().IsRunning(pid)) << "waits while the question is up";
+    });
+    ASSERT_TRUE(session.Group().WaitForExit(session.Pid(), kWaitMs));
+
+    HWND window = WaitForWindowInGroup(session.Group(), "#32770", "Quillow Contents");
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(WaitUntil([&] { return NotifyIcon(window); }));
+    EXPECT_TRUE(WaitUntil([&] { return session.Group().Pids().size() == 1; }));
+    EXPECT_EQ(session.Group().Pids(), std::vector<DWORD>{ProcessOfWindow(window)});
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <colordlg.h>
+#include <dlgs.h>
 
 #include <string>
 
@@ -10,7 +11,6 @@
 #include "dialogs/OptionsDlg.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
-#include "res/Links.h"
 #include "res/resource.h"
 #include "tests/driver/Driver.h"
 
@@ -23,6 +23,8 @@ const char kCaption[] = "Quillow Options";
 // The system colour dialog: its caption; its grid of basic colours (COLOR_BOX1, 6 rows of 8)
 // and its button that opens the custom-colour editor (COLOR_MIX) come from colordlg.h.
 const char kPickerCaption[] = "Color";
+// The system font chooser; the ids of its lists come from dlgs.h.
+const char kChooserCaption[] = "Font";
 
 // A resizable window standing in for the pad: the main window that owns the dialog.
 class StandInPad {
@@ -99,7 +101,7 @@ TEST_F(OptionsDlgTest, OkWithBothBoxesTickedWritesTheDefaultsAndTheNextOpeningSt
     EXPECT_EQ(RGB(1, 2, 3), m_dlg.m_crBkColor);
 
     bool cleared = false;
-    bool fontBoxEnabled = true;
+    bool fontBoxEnabled = false;
     Run([&] {
         HWND dialog = WaitForDialog(kCaption);
         cleared = !IsChecked(dialog, IDC_OPTIONS_BKCOLOR_DEFAULT) &&
@@ -109,36 +111,38 @@ TEST_F(OptionsDlgTest, OkWithBothBoxesTickedWritesTheDefaultsAndTheNextOpeningSt
         ClickButton(dialog, IDCANCEL);
     });
     EXPECT_TRUE(cleared);
-    EXPECT_FALSE(fontBoxEnabled);
+    EXPECT_TRUE(fontBoxEnabled);
 }
 
-TEST_F(OptionsDlgTest, TheFontButtonShowsItsMessageEveryTimeAndOkWithNothingTickedWritesNothing) {
+TEST_F(OptionsDlgTest,
+       TheFontButtonOpensTheChooserAtTheFontInPlayAndOkWithNothingTickedWritesNothing) {
     m_dlg.m_crBkColor = RGB(1, 2, 3);
-    SeenMessageBox first;
-    SeenMessageBox second;
+    lstrcpynW(m_dlg.m_font.szFace, L"DejaVu Sans", LF_FACESIZE);
+    m_dlg.m_font.nSize = 120;
+    m_dlg.m_font.nWeight = FW_BOLD;
+    m_dlg.m_font.crText = RGB(0, 0, 255);
+    std::wstring face;
+    bool scriptsOffered = true;
     Run([&] {
         HWND dialog = WaitForDialog(kCaption);
+        // Cancel in the chooser keeps the font in play.
         Click(dialog, IDC_OPTIONS_FONT);
-        first = AnswerBox(IDOK);
-        Click(dialog, IDC_OPTIONS_FONT);
-        second = AnswerBox(IDOK);
+        HWND chooser = WaitForDialog(kChooserCaption);
+        face = ChosenFace(chooser);
+        scriptsOffered = IsWindowEnabled(GetDlgItem(chooser, cmb5));
+        ClickButton(chooser, IDCANCEL);
+        WaitForWindowGone(chooser);
         PostCommand(dialog, IDOK);
     });
 
-    EXPECT_EQ(
-        "The ability to change the font is not available in this version. Visit Marrowdale "
-        "at " QUILLOW_HOME_PAGE_URL " for a newer version, or add your email address to the "
-        "Quillow Update List if you have not already done so, and we will email you when this "
-        "feature has been added.",
-        first.text);
-    EXPECT_EQ("Quillow", first.caption);
-    EXPECT_EQ(std::vector<int>{IDOK}, first.buttons);
-    EXPECT_FALSE(first.icon);
-    EXPECT_EQ(first.text, second.text);
+    EXPECT_TRUE(face == L"DejaVu Sans");
+    EXPECT_FALSE(scriptsOffered);
+    EXPECT_FALSE(m_dlg.m_bFontChosen);
     EXPECT_EQ(RGB(1, 2, 3), m_dlg.m_crBkColor);
     EXPECT_FALSE(IniHasKey(kGlobalSection, "BkColor"));
     EXPECT_FALSE(IniHasKey(kGlobalSection, "Width"));
     EXPECT_FALSE(IniHasKey(kGlobalSection, "Height"));
+    EXPECT_FALSE(IniHasKey(kGlobalSection, "FontFace"));
 }
 
 TEST_F(OptionsDlgTest, TheColourPickedInTheSystemPickerBecomesTheColourInPlayUnlessCancelled) {

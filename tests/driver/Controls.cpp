@@ -143,6 +143,20 @@ bool PressKey(WORD virtualKey) {
     return SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
 
+bool PressKeys(const std::vector<WORD>& virtualKeys) {
+    std::vector<INPUT> inputs(virtualKeys.size() * 2);
+    for (size_t i = 0; i < virtualKeys.size(); ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = virtualKeys[i];
+        INPUT& release = inputs[inputs.size() - 1 - i];
+        release.type = INPUT_KEYBOARD;
+        release.ki.wVk = virtualKeys[i];
+        release.ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) ==
+           inputs.size();
+}
+
 HWND FocusOf(HWND window) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;

@@ -44,6 +44,8 @@ HWND FocusOf(HWND window);
 
 // Presses and releases a key on the keyboard, for the foreground window's focused control.
 bool PressKey(WORD virtualKey);
+// Holds the keys down in order and lets them go in reverse, as a shortcut is pressed.
+bool PressKeys(const std::vector<WORD>& virtualKeys);
 
 // Posted, as a user's choice would be: the program handles it in its own time.
 bool PostCommand(HWND window, int id);

@@ -41,27 +41,29 @@ class FindHandle {
     HANDLE m_handle;
 };
 
-bool RemoveTreeOnce(const std::string& folder) {
-    WIN32_FIND_DATAA found;
+// Wide throughout: a name the code page cannot hold has a look-alike there that may name
+// another file.
+bool RemoveTreeOnce(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
     {
-        FindHandle search(FindFirstFileA((folder + "\\*").c_str(), &found));
+        FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
         if (search.IsValid()) {
             do {
-                const std::string name = found.cFileName;
-                if (name == "." || name == "..")
+                const std::wstring name = found.cFileName;
+                if (name == L"." || name == L"..")
                     continue;
-                const std::string path = folder + "\\" + name;
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                const std::wstring path = folder + L"\\" + name;
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                 if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                     RemoveTreeOnce(path);
                 else
-                    DeleteFileA(path.c_str());
-            } while (FindNextFileA(search.Get(), &found));
+                    DeleteFileW(path.c_str());
+            } while (FindNextFileW(search.Get(), &found));
         }
     }
-    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    return RemoveDirectoryA(folder.c_str()) ||
-           GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES;
+    SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return RemoveDirectoryW(folder.c_str()) ||
+           GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 } // namespace
@@ -110,8 +112,12 @@ bool FileExists(const std::string& path) {
 }
 
 bool ReadFileBytes(const std::string& path, std::string& data) {
+    return ReadFileBytes(Widen(path), data);
+}
+
+bool ReadFileBytes(const std::wstring& path, std::string& data) {
     data.clear();
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL));
     if (!file.IsValid())
@@ -123,13 +129,19 @@ bool ReadFileBytes(const std::string& path, std::string& data) {
     return true;
 }
 
-std::string FileText(const std::string& path) {
+std::string FileText(const std::string& path) { return FileText(Widen(path)); }
+
+std::string FileText(const std::wstring& path) {
     std::string data;
     return ReadFileBytes(path, data) ? data : "<missing>";
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& data) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+    return WriteFileBytes(Widen(path), data);
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& data) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, NULL));
     if (!file.IsValid())
         return false;
@@ -173,7 +185,7 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
     // A process that was just ended may hold its files for a moment longer.
     if (!m_path.empty())
-        WaitUntil([&] { return RemoveTreeOnce(m_path); }, 3000, 50);
+        WaitUntil([&] { return RemoveTreeOnce(Widen(m_path)); }, 3000, 50);
 }
 
 std::string TempFolder::File(const std::string& name) const { return m_path + "\\" + name; }

@@ -28,6 +28,10 @@ bool ReadFileBytes(const std::string& path, std::string& data);
 std::string FileText(const std::string& path);
 // Creates or replaces the file with exactly these bytes.
 bool WriteFileBytes(const std::string& path, const std::string& data);
+// The same for paths the code page cannot hold.
+bool ReadFileBytes(const std::wstring& path, std::string& data);
+std::string FileText(const std::wstring& path);
+bool WriteFileBytes(const std::wstring& path, const std::string& data);
 // Replaces the file as sync clients do: the bytes go to a temporary file beside it, which is
 // then renamed over it. False, with the temporary file gone, when the rename is refused.
 bool ReplaceByRename(const std::string& path, const std::string& data);

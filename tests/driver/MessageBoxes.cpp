@@ -100,6 +100,11 @@ std::string MessageBoxText(HWND box) {
     return text ? WindowText(text) : std::string();
 }
 
+std::wstring MessageBoxWideText(HWND box) {
+    HWND text = TextControl(box);
+    return text ? WideWindowText(text) : std::wstring();
+}
+
 std::string MessageBoxCaption(HWND box) { return CaptionOf(box); }
 
 std::vector<int> MessageBoxButtons(HWND box) {

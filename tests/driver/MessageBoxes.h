@@ -24,6 +24,8 @@ HWND WaitForMessageBox(DWORD pid, DWORD ms = kWaitMs);
 HWND WaitForMessageBox(ProcessGroup& group, DWORD ms = kWaitMs);
 
 std::string MessageBoxText(HWND box);
+// The text as UTF-16, every character kept.
+std::wstring MessageBoxWideText(HWND box);
 std::string MessageBoxCaption(HWND box);
 // Ids of its buttons (IDOK, IDYES, IDNO...), in the order of its controls.
 std::vector<int> MessageBoxButtons(HWND box);

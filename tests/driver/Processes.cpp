@@ -45,6 +45,10 @@ DWORD ProcessGroup::Start(const std::string& args, const std::string& folder) {
     return Launch("\"" + QuillowExePath() + "\" " + args, folder);
 }
 
+DWORD ProcessGroup::Start(const std::wstring& args, const std::string& folder) {
+    return Launch(L"\"" + Widen(QuillowExePath()) + L"\" " + args, folder);
+}
+
 DWORD ProcessGroup::StartExe(const std::string& exePath, const std::string& args,
                              const std::string& folder) {
     return StartExe(Widen(exePath), args, folder);
@@ -163,6 +167,15 @@ void ProcessGroup::KillAll() {
     for (const auto& entry : m_processes)
         WaitForSingleObject(entry.second, 5000);
     WaitForAllExit(5000);
+}
+
+bool ProcessGroup::Kill(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+    if (!process)
+        return false;
+    const bool ended = TerminateProcess(process, 1) != FALSE;
+    CloseHandle(process);
+    return ended && WaitForExit(pid, kWaitMs);
 }
 
 } // namespace driver

@@ -27,6 +27,8 @@ class ProcessGroup {
     // program's own launcher does (so an empty args leaves a trailing blank). An empty folder
     // means the test program's current folder. Returns the process id, 0 on failure.
     DWORD Start(const std::string& args, const std::string& folder = "");
+    // The same with arguments the code page may not hold, passed on in Unicode.
+    DWORD Start(const std::wstring& args, const std::string& folder = "");
     // Starts another program: the quoted path, then a blank and args when args is not empty.
     DWORD StartExe(const std::string& exePath, const std::string& args,
                    const std::string& folder = "");
@@ -47,6 +49,8 @@ class ProcessGroup {
     DWORD ExitCode(DWORD pid);
     // Ends every process of the job and waits until they are gone.
     void KillAll();
+    // Ends one process at once, as a crash would, and waits until it is gone.
+    bool Kill(DWORD pid);
 
   private:
     DWORD Launch(const std::string& commandLine, const std::string& folder);

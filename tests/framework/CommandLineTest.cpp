@@ -31,3 +31,9 @@ TEST(CommandLine, TheProgramNameAndTheBlanksAfterItAreSkippedAndTheRestKeptAsIs)
         EXPECT_STREQ(c.arguments, SkipProgramName(c.line));
     }
 }
+
+TEST(CommandLine, TheUnicodeCommandLineIsSkippedTheSameWay) {
+    EXPECT_STREQ(L"/tray", SkipProgramName(L"\"C:\\Qu\x0101ll\x014Dw\\Quillow.exe\" /tray"));
+    EXPECT_STREQ(L"\x0101.ql ", SkipProgramName(L"Quill\x014Dw.exe \t\x0101.ql "));
+    EXPECT_STREQ(L"", SkipProgramName(L"\"Quillow.exe"));
+}
