@@ -143,6 +143,17 @@ bool PressKey(WORD virtualKey) {
     return SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
 
+bool PressKeyWith(WORD modifier, WORD virtualKey) {
+    INPUT inputs[4] = {};
+    const WORD keys[4] = {modifier, virtualKey, virtualKey, modifier};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    return SendInput(4, inputs, sizeof(INPUT)) == 4;
+}
+
 HWND FocusOf(HWND window) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;

@@ -44,6 +44,8 @@ HWND FocusOf(HWND window);
 
 // Presses and releases a key on the keyboard, for the foreground window's focused control.
 bool PressKey(WORD virtualKey);
+// The same with a modifier (VK_CONTROL, VK_SHIFT, VK_MENU) held down, as for Ctrl+F.
+bool PressKeyWith(WORD modifier, WORD virtualKey);
 
 // Posted, as a user's choice would be: the program handles it in its own time.
 bool PostCommand(HWND window, int id);

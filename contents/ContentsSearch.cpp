@@ -1,0 +1,58 @@
+#include "contents/ContentsSearch.h"
+
+#include <string.h>
+
+namespace {
+
+bool IsBlank(wchar_t ch) {
+    WORD wType = 0;
+    return ::GetStringTypeW(CT_CTYPE1, &ch, 1, &wType) && (wType & C1_SPACE);
+}
+
+} // namespace
+
+void CContentsSearch::BeginListing() { m_pads.clear(); }
+
+void CContentsSearch::AddPad(const CString& strName, BOOL bHeld, const WIN32_FIND_DATAW& listing) {
+    m_pads.push_back(Pad{strName, bHeld, MakePadFileListing(listing), CString(), NULL});
+}
+
+void CContentsSearch::EndListing() {
+    if (IsSearching())
+        ReadTexts();
+}
+
+void CContentsSearch::SetSearch(const CStringW& strSearch) {
+    const BOOL bWasSearching = IsSearching();
+    m_words.clear();
+    const wchar_t* p = strSearch;
+    const wchar_t* pEnd = p + strSearch.GetLength();
+    while (p < pEnd) {
+        while (p < pEnd && IsBlank(*p))
+            ++p;
+        const wchar_t* pWord = p;
+        while (p < pEnd && !IsBlank(*p))
+            ++p;
+        if (p > pWord)
+            m_words.push_back(FoldSearchText(pWord, static_cast<int>(p - pWord)));
+    }
+    if (IsSearching() && !bWasSearching)
+        ReadTexts();
+}
+
+void CContentsSearch::ReadTexts() {
+    for (Pad& pad : m_pads) {
+        pad.strFoldedName = FoldSearchName(pad.strName);
+        pad.pText = &m_cache.GetText(pad.strName, pad.listing, pad.bHeld);
+    }
+    m_cache.ForgetUnasked();
+}
+
+BOOL CContentsSearch::Matches(int nIndex) const {
+    const Pad& pad = m_pads[nIndex];
+    for (const CString& strWord : m_words) {
+        if (!strstr(pad.strFoldedName, strWord) && !(pad.pText && strstr(*pad.pText, strWord)))
+            return FALSE;
+    }
+    return TRUE;
+}

@@ -1,0 +1,43 @@
+// What the contents window lists: the pads the last folder listing found, and of them the
+// ones whose name or text contains every word of the search.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/CString.h"
+#include "padfile/PadTextCache.h"
+
+class CContentsSearch {
+  public:
+    // A new listing of the current folder, pad by pad, in the order the folder gives them.
+    void BeginListing();
+    void AddPad(const CString& strName, BOOL bHeld, const WIN32_FIND_DATAW& listing);
+    // Reads the texts for the search when it has any words.
+    void EndListing();
+
+    // Takes the words of a new search, split at blanks; reads the texts when the search
+    // starts. An empty or blank search matches every pad.
+    void SetSearch(const CStringW& strSearch);
+    BOOL IsSearching() const { return !m_words.empty(); }
+
+    int GetCount() const { return static_cast<int>(m_pads.size()); }
+    const CString& GetName(int nIndex) const { return m_pads[nIndex].strName; }
+    BOOL IsHeld(int nIndex) const { return m_pads[nIndex].bHeld; }
+    BOOL Matches(int nIndex) const;
+
+  private:
+    struct Pad {
+        CString strName;
+        BOOL bHeld;
+        PadFileListing listing;
+        CString strFoldedName;
+        // The cache's text; kept valid until the next listing or search.
+        const CString* pText;
+    };
+    void ReadTexts();
+
+    std::vector<Pad> m_pads;
+    std::vector<CString> m_words;
+    CPadTextCache m_cache;
+};
