@@ -11,7 +11,10 @@ bool IsBlank(wchar_t ch) {
 
 } // namespace
 
-void CContentsSearch::BeginListing() { m_pads.clear(); }
+void CContentsSearch::BeginListing() {
+    m_pads.clear();
+    m_matches.clear();
+}
 
 void CContentsSearch::AddPad(const CString& strName, BOOL bHeld, const WIN32_FIND_DATAW& listing) {
     m_pads.push_back(Pad{strName, bHeld, MakePadFileListing(listing), CString(), NULL});
@@ -20,10 +23,13 @@ void CContentsSearch::AddPad(const CString& strName, BOOL bHeld, const WIN32_FIN
 void CContentsSearch::EndListing() {
     if (IsSearching())
         ReadTexts();
+    else
+        UpdateMatches(false);
 }
 
 void CContentsSearch::SetSearch(const CStringW& strSearch) {
     const BOOL bWasSearching = IsSearching();
+    const std::vector<CString> oldWords = std::move(m_words);
     m_words.clear();
     const wchar_t* p = strSearch;
     const wchar_t* pEnd = p + strSearch.GetLength();
@@ -36,8 +42,19 @@ void CContentsSearch::SetSearch(const CStringW& strSearch) {
         if (p > pWord)
             m_words.push_back(FoldSearchText(pWord, static_cast<int>(p - pWord)));
     }
-    if (IsSearching() && !bWasSearching)
+    if (IsSearching() && !bWasSearching) {
         ReadTexts();
+        return;
+    }
+    // Every pad that has each new word has each old word, when every old word lies in a new one.
+    bool bNarrows = bWasSearching;
+    for (const CString& strOld : oldWords) {
+        bool bContained = false;
+        for (const CString& strWord : m_words)
+            bContained = bContained || strstr(strWord, strOld) != NULL;
+        bNarrows = bNarrows && bContained;
+    }
+    UpdateMatches(bNarrows);
 }
 
 void CContentsSearch::ReadTexts() {
@@ -46,13 +63,21 @@ void CContentsSearch::ReadTexts() {
         pad.pText = &m_cache.GetText(pad.strName, pad.listing, pad.bHeld);
     }
     m_cache.ForgetUnasked();
+    UpdateMatches(false);
 }
 
-BOOL CContentsSearch::Matches(int nIndex) const {
-    const Pad& pad = m_pads[nIndex];
+void CContentsSearch::UpdateMatches(bool bOnlyMatched) {
+    m_matches.resize(m_pads.size(), true);
+    for (size_t i = 0; i < m_pads.size(); ++i) {
+        if (!bOnlyMatched || m_matches[i])
+            m_matches[i] = MatchesWords(m_pads[i]);
+    }
+}
+
+bool CContentsSearch::MatchesWords(const Pad& pad) const {
     for (const CString& strWord : m_words) {
         if (!strstr(pad.strFoldedName, strWord) && !(pad.pText && strstr(*pad.pText, strWord)))
-            return FALSE;
+            return false;
     }
-    return TRUE;
+    return true;
 }

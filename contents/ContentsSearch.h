@@ -24,7 +24,7 @@ class CContentsSearch {
     int GetCount() const { return static_cast<int>(m_pads.size()); }
     const CString& GetName(int nIndex) const { return m_pads[nIndex].strName; }
     BOOL IsHeld(int nIndex) const { return m_pads[nIndex].bHeld; }
-    BOOL Matches(int nIndex) const;
+    BOOL Matches(int nIndex) const { return m_matches[nIndex]; }
 
   private:
     struct Pad {
@@ -36,8 +36,13 @@ class CContentsSearch {
         const CString* pText;
     };
     void ReadTexts();
+    // Tests the pads against the words; with bOnlyMatched only those that matched before,
+    // which is enough when the new words narrow the old ones down, as typing on does.
+    void UpdateMatches(bool bOnlyMatched);
+    bool MatchesWords(const Pad& pad) const;
 
     std::vector<Pad> m_pads;
     std::vector<CString> m_words;
+    std::vector<bool> m_matches;
     CPadTextCache m_cache;
 };
