@@ -78,7 +78,7 @@ void CContentsDlg::ShowMatches(int nSelection) {
         CString strEntry = m_search.GetName(i);
         if (m_search.IsHeld(i))
             strEntry += kInUseMark;
-        m_lstPads.AddString(strEntry);
+        m_lstPads.InsertString(-1, strEntry);
     }
     m_lstPads.SetRedraw(TRUE);
     m_lstPads.Invalidate();

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include <algorithm>
+
 namespace {
 
 bool IsBlank(wchar_t ch) {
@@ -21,6 +23,12 @@ void CContentsSearch::AddPad(const CString& strName, BOOL bHeld, const WIN32_FIN
 }
 
 void CContentsSearch::EndListing() {
+    // In the order of a sorted list box, so that the list takes the matches as they come
+    // instead of finding each one's place again on every keystroke.
+    std::sort(m_pads.begin(), m_pads.end(), [](const Pad& a, const Pad& b) {
+        return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.strName, -1, b.strName,
+                                -1) == CSTR_LESS_THAN;
+    });
     if (IsSearching())
         ReadTexts();
     else

@@ -10,10 +10,11 @@
 
 class CContentsSearch {
   public:
-    // A new listing of the current folder, pad by pad, in the order the folder gives them.
+    // A new listing of the current folder, pad by pad. EndListing sorts the pads by name
+    // without regard to case, as a sorted list box does, and reads the texts for the search
+    // when it has any words.
     void BeginListing();
     void AddPad(const CString& strName, BOOL bHeld, const WIN32_FIND_DATAW& listing);
-    // Reads the texts for the search when it has any words.
     void EndListing();
 
     // Takes the words of a new search, split at blanks; reads the texts when the search
