@@ -1,6 +1,7 @@
 // How long the contents window takes to rebuild its pad list and its tray menu for a home
-// folder of N pads, next to the floor: listing the same files with FindFirstFile/FindNextFile
-// and opening and closing each with CreateFile/CloseHandle.
+// folder of N pads, next to the floors: listing the same files with FindFirstFile/FindNextFile
+// and opening and closing each with CreateFile/CloseHandle; and, for the tray menu, the same
+// while appending each name to a new popup menu.
 //   contents_refresh_bench.exe [runs]
 #include <windows.h>
 
@@ -57,7 +58,8 @@ std::string MakePadFolder(int count) {
     return folder;
 }
 
-void ListAndOpen(const std::string& folder) {
+// Lists and opens every pad; with a menu, also appends each name to it, as the tray menu does.
+void ListAndOpen(const std::string& folder, HMENU hMenu = NULL) {
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((folder + "\\*.ql").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
@@ -68,6 +70,8 @@ void ListAndOpen(const std::string& folder) {
                                   FILE_ATTRIBUTE_NORMAL, NULL);
         if (file != INVALID_HANDLE_VALUE)
             CloseHandle(file);
+        if (hMenu)
+            AppendMenuA(hMenu, MF_STRING, 1, data.cFileName);
     } while (FindNextFileA(find, &data));
     FindClose(find);
 }
@@ -114,18 +118,28 @@ int main(int argc, char** argv) {
     WriteSettingInt(QUILLOW_GLOBAL_SECTION, KEY_SHOW_ON_STARTUP, 1);
 
     printf("Median of %d runs, milliseconds (microseconds per pad)\n", runs);
-    printf("%6s  %18s  %18s  %18s\n", "pads", "floor", "RefreshList", "tray menu build");
+    printf("%6s  %18s  %18s  %18s  %18s\n", "pads", "floor", "RefreshList", "floor + menu",
+           "tray menu build");
     for (int count : kPadCounts) {
         const std::string folder = MakePadFolder(count);
         WriteSettingString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, folder.c_str());
         const double floorMs = MedianMs(runs, [&] { ListAndOpen(folder); });
+        const double floorMenuMs = MedianMs(runs, [&] {
+            HMENU hMenu = CreatePopupMenu();
+            ListAndOpen(folder, hMenu);
+            DestroyMenu(hMenu);
+        });
         double refreshMs = 0;
         double menuMs = 0;
         CBenchContentsDlg dlg(runs, refreshMs, menuMs);
         dlg.DoModal();
-        printf("%6d  %8.1f (%7.1f)  %8.1f (%7.1f)  %8.1f (%7.1f)\n", count, floorMs,
-               1000.0 * floorMs / count, refreshMs, 1000.0 * refreshMs / count, menuMs,
-               1000.0 * menuMs / count);
+        auto cell = [count](double ms) { printf("  %8.1f (%7.1f)", ms, 1000.0 * ms / count); };
+        printf("%6d", count);
+        cell(floorMs);
+        cell(refreshMs);
+        cell(floorMenuMs);
+        cell(menuMs);
+        printf("   ratios %.3f %.3f\n", refreshMs / floorMs, menuMs / floorMenuMs);
         fflush(stdout);
     }
     return 0;

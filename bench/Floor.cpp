@@ -1,5 +1,9 @@
 // The least a pad could be: one dialog with one edit control showing a file's text, in a
 // plain message loop. The benchmark compares Quillow's pad against it.
+//
+// Built with FLOOR_LIKE_PAD it also does what showing text the way Windows does costs a pad:
+// a Unicode window and loop, and the text in Tahoma at the dialog font's size (the face that
+// Windows links to fonts for other scripts).
 #include <windows.h>
 
 namespace {
@@ -9,9 +13,27 @@ const DWORD kMaxText = 32768;
 
 void ShowFile(HWND hEdit, const char* pszPath);
 
+#ifdef FLOOR_LIKE_PAD
+HFONT g_hTextFont;
+
+void UseTextFont(HWND hWnd) {
+    LOGFONTW font;
+    HFONT hDialogFont = reinterpret_cast<HFONT>(SendMessageW(hWnd, WM_GETFONT, 0, 0));
+    if (!hDialogFont || !GetObjectW(hDialogFont, sizeof font, &font))
+        return;
+    lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
+    g_hTextFont = CreateFontIndirectW(&font);
+    SendMessageW(GetDlgItem(hWnd, kFloorEdit), WM_SETFONT, reinterpret_cast<WPARAM>(g_hTextFont),
+                 FALSE);
+}
+#endif
+
 INT_PTR CALLBACK FloorProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     // The text is there when the window first shows, as in a pad.
     if (uMsg == WM_INITDIALOG) {
+#ifdef FLOOR_LIKE_PAD
+        UseTextFont(hWnd);
+#endif
         ShowFile(GetDlgItem(hWnd, kFloorEdit), reinterpret_cast<const char*>(lParam));
         return TRUE;
     }
@@ -37,7 +59,17 @@ void ShowFile(HWND hEdit, const char* pszPath) {
     DWORD nRead = 0;
     if (pText && ReadFile(hFile, pText, nSize, &nRead, NULL)) {
         pText[nRead] = '\0';
+#ifdef FLOOR_LIKE_PAD
+        int nWide = MultiByteToWideChar(CP_ACP, 0, pText, -1, NULL, 0);
+        wchar_t* pWide =
+            nWide > 0 ? static_cast<wchar_t*>(LocalAlloc(LPTR, nWide * sizeof(wchar_t))) : NULL;
+        if (pWide && MultiByteToWideChar(CP_ACP, 0, pText, -1, pWide, nWide))
+            SetWindowTextW(hEdit, pWide);
+        if (pWide)
+            LocalFree(pWide);
+#else
         SetWindowTextA(hEdit, pText);
+#endif
     }
     if (pText)
         LocalFree(pText);
@@ -46,6 +78,20 @@ void ShowFile(HWND hEdit, const char* pszPath) {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR pszCmdLine, int) {
+#ifdef FLOOR_LIKE_PAD
+    HWND hWnd = CreateDialogParamW(hInstance, MAKEINTRESOURCEW(kFloorDialog), NULL, FloorProc,
+                                   reinterpret_cast<LPARAM>(pszCmdLine));
+    if (!hWnd)
+        return 1;
+    MSG msg;
+    while (GetMessageW(&msg, NULL, 0, 0) > 0) {
+        if (!IsDialogMessageW(hWnd, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    DeleteObject(g_hTextFont);
+#else
     HWND hWnd = CreateDialogParamA(hInstance, MAKEINTRESOURCEA(kFloorDialog), NULL, FloorProc,
                                    reinterpret_cast<LPARAM>(pszCmdLine));
     if (!hWnd)
@@ -57,5 +103,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR pszCmdLine, int) {
             DispatchMessageA(&msg);
         }
     }
+#endif
     return 0;
 }

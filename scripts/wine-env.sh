@@ -18,7 +18,7 @@ quillow_private_display() {
 # The Wine that runs this machine's build (see wine-arch.sh), quiet, and kept from adding menu
 # entries and file associations to the Linux desktop. $1 is the build folder.
 quillow_wine() {
-    quillow_choose_arch
+    quillow_choose_arch "$1"
     quillow_wine_env "$1"
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="winemenubuilder.exe=d"

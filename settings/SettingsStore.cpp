@@ -28,14 +28,51 @@ CString LockName(CString strPath) {
     return kLockPrefix + strPath.Right(kMaxLockName - static_cast<int>(sizeof kLockPrefix - 1));
 }
 
+// What every settings call of this process shares: the file's place, looked up once, the
+// lock, created once, and whether a failed write was told.
+class CSettingsProcess {
+  public:
+    CSettingsProcess()
+        : m_strPath(SettingsFilePath()), m_hMutex(NULL), m_bWriteFailureReported(false) {}
+    ~CSettingsProcess() {
+        if (m_hMutex)
+            ::CloseHandle(m_hMutex);
+    }
+    CSettingsProcess(const CSettingsProcess&) = delete;
+    CSettingsProcess& operator=(const CSettingsProcess&) = delete;
+
+    const CString& Path() const { return m_strPath; }
+    HANDLE Mutex() {
+        if (!m_hMutex)
+            m_hMutex = ::CreateMutexA(NULL, FALSE, LockName(m_strPath));
+        return m_hMutex;
+    }
+    // True the first time only.
+    bool TakeFailureReport() {
+        bool bFirst = !m_bWriteFailureReported;
+        m_bWriteFailureReported = true;
+        return bFirst;
+    }
+
+  private:
+    CString m_strPath;
+    HANDLE m_hMutex;
+    bool m_bWriteFailureReported;
+};
+
+CSettingsProcess& ThisProcess() {
+    static CSettingsProcess process;
+    return process;
+}
+
 // Each profile call reads and rewrites the whole file, so calls of different processes at
 // the same moment lose each other's keys. This lock makes every call of every Quillow
 // process take its turn. It is named after the file, so processes that share a file share
-// the lock. It is held only for the one call, never across a message box.
+// the lock. It is held for one call, or for one group of reads that belong together, never
+// across a message box.
 class CSettingsLock {
   public:
-    explicit CSettingsLock(const CString& strPath)
-        : m_hMutex(::CreateMutexA(NULL, FALSE, LockName(strPath))), m_bOwned(false) {
+    CSettingsLock() : m_hMutex(ThisProcess().Mutex()), m_bOwned(false) {
         if (!m_hMutex)
             return;
         // A holder that ended without letting go leaves the lock abandoned, and ours.
@@ -45,8 +82,6 @@ class CSettingsLock {
     ~CSettingsLock() {
         if (m_bOwned)
             ::ReleaseMutex(m_hMutex);
-        if (m_hMutex)
-            ::CloseHandle(m_hMutex);
     }
     CSettingsLock(const CSettingsLock&) = delete;
     CSettingsLock& operator=(const CSettingsLock&) = delete;
@@ -56,14 +91,10 @@ class CSettingsLock {
     bool m_bOwned;
 };
 
-// A write that fails is told once per process: every later one would fail the same way.
-bool g_bWriteFailureReported = false;
-
 // Called after the lock is let go: a message box waits for the user.
 BOOL ReportFailedWrite(BOOL bWritten, DWORD dwError, const CString& strPath) {
-    if (bWritten || g_bWriteFailureReported)
+    if (bWritten || !ThisProcess().TakeFailureReport())
         return bWritten;
-    g_bWriteFailureReported = true;
     CString strMessage = "Quillow cannot save its settings in " + strPath +
                          ".\n\nError code = " + CString::FromInt(static_cast<int>(dwError)) + ".";
     ::MessageBoxA(CWnd::GetSafeOwner(NULL), strMessage, AfxGetAppName(),
@@ -73,11 +104,11 @@ BOOL ReportFailedWrite(BOOL bWritten, DWORD dwError, const CString& strPath) {
 
 // Runs one write of the file under the lock, and reports its failure.
 template <typename Write> BOOL WriteLocked(Write write) {
-    CString strPath = SettingsFilePath();
+    const CString& strPath = ThisProcess().Path();
     BOOL bWritten = FALSE;
     DWORD dwError = ERROR_SUCCESS;
     {
-        CSettingsLock lock(strPath);
+        CSettingsLock lock;
         bWritten = write(strPath);
         dwError = ::GetLastError();
     }
@@ -87,14 +118,14 @@ template <typename Write> BOOL WriteLocked(Write write) {
 } // namespace
 
 int ReadSettingInt(const char* pszSection, const char* pszKey, int nDefault) {
-    CString strPath = SettingsFilePath();
-    CSettingsLock lock(strPath);
+    const CString& strPath = ThisProcess().Path();
+    CSettingsLock lock;
     return static_cast<int>(::GetPrivateProfileIntA(pszSection, pszKey, nDefault, strPath));
 }
 
 CString ReadSettingString(const char* pszSection, const char* pszKey, const char* pszDefault) {
-    CString strPath = SettingsFilePath();
-    CSettingsLock lock(strPath);
+    const CString& strPath = ThisProcess().Path();
+    CSettingsLock lock;
     // The profile functions give no length, so grow until the value fits.
     CString strValue;
     for (DWORD nSize = 256;; nSize *= 2) {

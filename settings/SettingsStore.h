@@ -1,6 +1,6 @@
 // Every read and write of the settings file, QUILLOW.INI. All processes (the contents window
-// and every pad) read and write it key by key at the moment they need a value; nothing is
-// cached. Section and key names ignore case; integers are stored as signed decimal text.
+// and every pad) read and write it key by key at the moment they need a value; no value is
+// cached. The file's place is looked up once per process. Section and key names ignore case; integers are stored as signed decimal text.
 //
 // Each call holds a lock meanwhile, so that the calls of all processes take turns: the named
 // mutex "Marrowdale.Quillow.Settings:" followed by the file's full path in capitals with "/"
