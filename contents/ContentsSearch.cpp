@@ -6,6 +6,11 @@
 
 namespace {
 
+// The order of a sorted list box: by name, without regard to case.
+bool NameBefore(const CString& a, const CString& b) {
+    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, -1, b, -1) == CSTR_LESS_THAN;
+}
+
 bool IsBlank(wchar_t ch) {
     WORD wType = 0;
     return ::GetStringTypeW(CT_CTYPE1, &ch, 1, &wType) && (wType & C1_SPACE);
@@ -14,21 +19,32 @@ bool IsBlank(wchar_t ch) {
 } // namespace
 
 void CContentsSearch::BeginListing() {
+    m_previous.swap(m_pads);
     m_pads.clear();
     m_matches.clear();
 }
 
 void CContentsSearch::AddPad(const CString& strName, BOOL bHeld, const WIN32_FIND_DATAW& listing) {
-    m_pads.push_back(Pad{strName, bHeld, MakePadFileListing(listing), CString(), NULL});
+    m_pads.push_back(Pad{strName, bHeld, MakePadFileListing(listing), CString(), PadWords()});
 }
 
 void CContentsSearch::EndListing() {
     // In the order of a sorted list box, so that the list takes the matches as they come
     // instead of finding each one's place again on every keystroke.
-    std::sort(m_pads.begin(), m_pads.end(), [](const Pad& a, const Pad& b) {
-        return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.strName, -1, b.strName,
-                                -1) == CSTR_LESS_THAN;
-    });
+    std::sort(m_pads.begin(), m_pads.end(),
+              [](const Pad& a, const Pad& b) { return NameBefore(a.strName, b.strName); });
+    // Both listings are in this order, so one walk finds each pad's words of before.
+    size_t nPrevious = 0;
+    for (Pad& pad : m_pads) {
+        while (nPrevious < m_previous.size() &&
+               NameBefore(m_previous[nPrevious].strName, pad.strName))
+            ++nPrevious;
+        if (nPrevious < m_previous.size() && m_previous[nPrevious].strName == pad.strName)
+            pad.words = std::move(m_previous[nPrevious].words);
+    }
+    m_previous.clear();
+    m_previous.shrink_to_fit();
+    m_pads.shrink_to_fit();
     if (IsSearching())
         ReadTexts();
     else
@@ -68,13 +84,15 @@ void CContentsSearch::SetSearch(const CStringW& strSearch) {
 void CContentsSearch::ReadTexts() {
     for (Pad& pad : m_pads) {
         pad.strFoldedName = FoldSearchName(pad.strName);
-        pad.pText = &m_cache.GetText(pad.strName, pad.listing, pad.bHeld);
+        m_cache.Update(pad.strName, pad.listing, pad.bHeld, pad.words);
     }
-    m_cache.ForgetUnasked();
     UpdateMatches(false);
 }
 
 void CContentsSearch::UpdateMatches(bool bOnlyMatched) {
+    m_found.resize(m_words.size());
+    for (size_t i = 0; i < m_words.size(); ++i)
+        m_cache.FindWordsContaining(m_words[i], m_found[i]);
     m_matches.resize(m_pads.size(), true);
     for (size_t i = 0; i < m_pads.size(); ++i) {
         if (!bOnlyMatched || m_matches[i])
@@ -83,8 +101,9 @@ void CContentsSearch::UpdateMatches(bool bOnlyMatched) {
 }
 
 bool CContentsSearch::MatchesWords(const Pad& pad) const {
-    for (const CString& strWord : m_words) {
-        if (!strstr(pad.strFoldedName, strWord) && !(pad.pText && strstr(*pad.pText, strWord)))
+    for (size_t i = 0; i < m_words.size(); ++i) {
+        if (!strstr(pad.strFoldedName, m_words[i]) &&
+            !CPadTextCache::HasFoundWord(pad.words.strWords, m_found[i]))
             return false;
     }
     return true;

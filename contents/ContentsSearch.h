@@ -33,8 +33,7 @@ class CContentsSearch {
         BOOL bHeld;
         PadFileListing listing;
         CString strFoldedName;
-        // The cache's text; kept valid until the next listing or search.
-        const CString* pText;
+        PadWords words;
     };
     void ReadTexts();
     // Tests the pads against the words; with bOnlyMatched only those that matched before,
@@ -43,7 +42,11 @@ class CContentsSearch {
     bool MatchesWords(const Pad& pad) const;
 
     std::vector<Pad> m_pads;
+    // The pads of the listing before, whose words the new listing takes over.
+    std::vector<Pad> m_previous;
     std::vector<CString> m_words;
+    // For each search word, the dictionary's words that contain it.
+    std::vector<FoundWords> m_found;
     std::vector<bool> m_matches;
     CPadTextCache m_cache;
 };

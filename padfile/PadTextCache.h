@@ -1,11 +1,15 @@
-// The texts of the pads of a folder, kept in memory for searching, folded so that a search
+// The words of the pads of a folder, kept in memory for searching, folded so that a search
 // word matches them whatever the case of either. A pad file is read again only when its size
 // or time of last write has changed; the reading never disturbs a pad that holds the file.
+//
+// A search word has no blanks, so it occurs in a text only inside one of the text's words. So
+// the cache keeps each distinct word once, in a dictionary shared by all the pads, and each
+// pad as the list of its words' numbers: a fraction of the memory its text would take.
 #pragma once
 #include <windows.h>
 
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "framework/CString.h"
 
@@ -23,25 +27,42 @@ struct PadFileListing {
 };
 PadFileListing MakePadFileListing(const WIN32_FIND_DATAW& data);
 
+// Which of the dictionary's words contain a search word, by their numbers.
+typedef std::vector<bool> FoundWords;
+
+// What the cache knows of one pad; the caller keeps it with the pad's name, from one folder
+// listing to the next.
+struct PadWords {
+    ULONGLONG nSize = 0;
+    FILETIME ftLastWrite = FILETIME();
+    // The numbers of the pad's distinct words, ascending, each as its distance from the one
+    // before in 7-bit groups.
+    CString strWords;
+    // Whether strWords is what the file held at nSize and ftLastWrite.
+    bool bRead = false;
+};
+
 class CPadTextCache {
   public:
-    // The folded text of the pad file pszName in the current folder, as the folder listing
-    // describes it; bHeld when a running pad holds the file, whose size and time the listing
-    // may not show yet. Empty when the file cannot be read or decoded, or when it is kept
-    // only in the cloud: such a pad is found by its name only.
-    const CString& GetText(const char* pszName, const PadFileListing& listing, BOOL bHeld);
-    // Forgets the pads that GetText has not been asked for since the last call.
-    void ForgetUnasked();
-    void Clear() { m_entries.clear(); }
+    // Brings the words of the pad file pszName in the current folder up to date, as the
+    // folder listing describes the file; bHeld when a running pad holds it, whose size and
+    // time the listing may not show yet. None when the file cannot be read or decoded, or
+    // when it is kept only in the cloud: such a pad is found by its name only.
+    void Update(const char* pszName, const PadFileListing& listing, BOOL bHeld, PadWords& words);
+
+    // Marks the dictionary's words that contain the folded search word.
+    void FindWordsContaining(const CString& strWord, FoundWords& found) const;
+    // Whether one of a pad's words is marked.
+    static bool HasFoundWord(const CString& strWords, const FoundWords& found);
 
   private:
-    struct Entry {
-        ULONGLONG nSize = 0;
-        FILETIME ftLastWrite = FILETIME();
-        CString strText;
-        // Whether strText is what the file held at nSize and ftLastWrite.
-        bool bRead = false;
-        bool bAsked = false;
-    };
-    std::unordered_map<std::string, Entry> m_entries;
+    CString IndexText(const CString& strFolded);
+    UINT AddWord(const char* pch, int nLength);
+
+    // The dictionary: every word met, folded and NUL-terminated, one after the other; where
+    // each begins, by number; and a hash table of numbers plus one (0 for a free slot). It
+    // only grows, by the words that the pads bring in.
+    std::string m_words;
+    std::vector<UINT> m_wordStarts;
+    std::vector<UINT> m_wordTable;
 };
