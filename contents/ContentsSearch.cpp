@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -19,13 +20,18 @@ bool IsBlank(wchar_t ch) {
 } // namespace
 
 void CContentsSearch::BeginListing() {
-    m_previous.swap(m_pads);
+    // Kept for their words only once a search has read some; the new listing takes the room
+    // of the old one, which saves the heap the steps of growing it again.
+    const size_t nCount = m_pads.size();
+    if (!m_pads.empty() && m_pads.front().pWords)
+        m_previous.swap(m_pads);
     m_pads.clear();
+    m_pads.reserve(nCount);
     m_matches.clear();
 }
 
 void CContentsSearch::AddPad(const CString& strName, BOOL bHeld, const WIN32_FIND_DATAW& listing) {
-    m_pads.push_back(Pad{strName, bHeld, MakePadFileListing(listing), CString(), PadWords()});
+    m_pads.push_back(Pad{strName, bHeld, MakePadFileListing(listing), nullptr});
 }
 
 void CContentsSearch::EndListing() {
@@ -40,11 +46,10 @@ void CContentsSearch::EndListing() {
                NameBefore(m_previous[nPrevious].strName, pad.strName))
             ++nPrevious;
         if (nPrevious < m_previous.size() && m_previous[nPrevious].strName == pad.strName)
-            pad.words = std::move(m_previous[nPrevious].words);
+            pad.pWords = std::move(m_previous[nPrevious].pWords);
     }
     m_previous.clear();
     m_previous.shrink_to_fit();
-    m_pads.shrink_to_fit();
     if (IsSearching())
         ReadTexts();
     else
@@ -83,8 +88,10 @@ void CContentsSearch::SetSearch(const CStringW& strSearch) {
 
 void CContentsSearch::ReadTexts() {
     for (Pad& pad : m_pads) {
-        pad.strFoldedName = FoldSearchName(pad.strName);
-        m_cache.Update(pad.strName, pad.listing, pad.bHeld, pad.words);
+        if (!pad.pWords)
+            pad.pWords.reset(new (std::nothrow) PadWords);
+        if (pad.pWords)
+            m_cache.Update(pad.strName, pad.listing, pad.bHeld, *pad.pWords);
     }
     UpdateMatches(false);
 }
@@ -101,9 +108,13 @@ void CContentsSearch::UpdateMatches(bool bOnlyMatched) {
 }
 
 bool CContentsSearch::MatchesWords(const Pad& pad) const {
-    for (size_t i = 0; i < m_words.size(); ++i) {
-        if (!strstr(pad.strFoldedName, m_words[i]) &&
-            !CPadTextCache::HasFoundWord(pad.words.strWords, m_found[i]))
+    if (m_words.empty())
+        return true;
+    // A pad the search could not learn about is shown only by an empty search.
+    if (!pad.pWords)
+        return false;
+    for (const FoundWords& found : m_found) {
+        if (!CPadTextCache::HasFoundWord(pad.pWords->strWords, found))
             return false;
     }
     return true;

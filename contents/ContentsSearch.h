@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "framework/CString.h"
@@ -32,8 +33,9 @@ class CContentsSearch {
         CString strName;
         BOOL bHeld;
         PadFileListing listing;
-        CString strFoldedName;
-        PadWords words;
+        // Made only once a search starts, so that a window that never searches keeps no more
+        // than the names.
+        std::unique_ptr<PadWords> pWords;
     };
     void ReadTexts();
     // Tests the pads against the words; with bOnlyMatched only those that matched before,

@@ -95,29 +95,32 @@ PadFileListing MakePadFileListing(const WIN32_FIND_DATAW& data) {
 
 void CPadTextCache::Update(const char* pszName, const PadFileListing& listing, BOOL bHeld,
                            PadWords& words) {
-    if (listing.dwAttributes & kCloudOnly) {
-        words = PadWords();
-        return;
-    }
     ULONGLONG nSize = listing.nSize;
     FILETIME ftLastWrite = listing.ftLastWrite;
     CFile file;
-    if (bHeld) {
+    bool bReadable = !(listing.dwAttributes & kCloudOnly);
+    if (bReadable && bHeld) {
         // The listing shows the size and time of a file held open only once it is closed.
         OpenForSearch(file, pszName);
         BY_HANDLE_FILE_INFORMATION info;
-        if (!file.IsOpen() || !::GetFileInformationByHandle(file.m_hFile, &info))
-            return;
-        nSize = MakeSize(info.nFileSizeHigh, info.nFileSizeLow);
-        ftLastWrite = info.ftLastWriteTime;
+        bReadable = file.IsOpen() && ::GetFileInformationByHandle(file.m_hFile, &info);
+        if (bReadable) {
+            nSize = MakeSize(info.nFileSizeHigh, info.nFileSizeLow);
+            ftLastWrite = info.ftLastWriteTime;
+        }
     }
-    if (words.bRead && words.nSize == nSize && SameTime(words.ftLastWrite, ftLastWrite))
+    if (bReadable && words.bRead && words.nSize == nSize &&
+        SameTime(words.ftLastWrite, ftLastWrite))
         return;
-    if (!file.IsOpen())
+    if (bReadable && !file.IsOpen())
         OpenForSearch(file, pszName);
-    // A file that would not open is tried again next time; one that would not decode is not.
-    if (file.IsOpen())
-        words = PadWords{nSize, ftLastWrite, IndexText(ReadFoldedText(file)), true};
+    bReadable = bReadable && file.IsOpen();
+    // The name's words always; the text's when the file opens. A file that would not open is
+    // tried again next time, one that would not decode only once it changes.
+    CString strFolded = FoldSearchName(pszName);
+    if (bReadable)
+        strFolded += " " + ReadFoldedText(file);
+    words = PadWords{nSize, ftLastWrite, IndexText(strFolded), bReadable};
 }
 
 UINT CPadTextCache::AddWord(const char* pch, int nLength) {

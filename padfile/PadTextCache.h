@@ -2,9 +2,9 @@
 // word matches them whatever the case of either. A pad file is read again only when its size
 // or time of last write has changed; the reading never disturbs a pad that holds the file.
 //
-// A search word has no blanks, so it occurs in a text only inside one of the text's words. So
-// the cache keeps each distinct word once, in a dictionary shared by all the pads, and each
-// pad as the list of its words' numbers: a fraction of the memory its text would take.
+// A search word has no blanks, so it occurs in a name or a text only inside one of its words.
+// So the cache keeps each distinct word once, in a dictionary shared by all the pads, and each
+// pad as the list of its name's and text's words' numbers: a fraction of its text's memory.
 #pragma once
 #include <windows.h>
 
@@ -44,10 +44,10 @@ struct PadWords {
 
 class CPadTextCache {
   public:
-    // Brings the words of the pad file pszName in the current folder up to date, as the
-    // folder listing describes the file; bHeld when a running pad holds it, whose size and
-    // time the listing may not show yet. None when the file cannot be read or decoded, or
-    // when it is kept only in the cloud: such a pad is found by its name only.
+    // Brings the words of the pad file pszName in the current folder up to date: the words of
+    // its name, and of its text as the folder listing describes the file; bHeld when a running
+    // pad holds it, whose size and time the listing may not show yet. Only the name's words
+    // when the file cannot be read or decoded, or when it is kept only in the cloud.
     void Update(const char* pszName, const PadFileListing& listing, BOOL bHeld, PadWords& words);
 
     // Marks the dictionary's words that contain the folded search word.
