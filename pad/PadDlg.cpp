@@ -11,6 +11,7 @@
 #include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include "framework/Module.h"
+#include "framework/PathParts.h"
 #include "launch/PadLauncher.h"
 #include "pad/PadMessages.h"
 #include "pad/PadSystemMenu.h"
@@ -28,6 +29,11 @@ namespace {
 const wchar_t kTextFontName[] = L"Tahoma";
 // What a flag reads as when its key is missing: no value a flag ever holds.
 const int kFlagNotStored = INT_MIN;
+
+CString FileName(const char* pszPath) {
+    PathParts parts = SplitPath(pszPath);
+    return parts.strName + parts.strExtension;
+}
 } // namespace
 
 CPadDlg::CPadDlg(CWnd* pParent)
@@ -107,10 +113,20 @@ void CPadDlg::LoadPad(const char* path) {
 }
 
 void CPadDlg::LoadText() {
+    CString strPath;
+    PadRecoveryResult recovery = RecoverPadFile(m_file, m_path, strPath);
+    if (recovery == padRecoveryReadFailed || recovery == padRecoveryWriteFailed) {
+        DWORD dwError = ::GetLastError();
+        CString strName = FileName(strPath);
+        RefusePad(recovery == padRecoveryReadFailed ? PadReadFailedMessage(strName, dwError)
+                                                    : PadWriteFailure(strName, dwError));
+        return;
+    }
+    if (recovery == padRecoveryKeptApart)
+        MessageBox(PadKeptApartMessage(SectionName(), FileName(strPath)), NULL,
+                   MB_OK | MB_ICONINFORMATION);
     CString strBytes;
-    PadReadResult result =
-        RecoverPadFile(m_file, m_path) ? ReadPadFile(m_file, strBytes) : padReadFailed;
-    switch (result) {
+    switch (ReadPadFile(m_file, strBytes)) {
     case padReadOk:
         if (!DecodePadText(strBytes, m_text, m_encoding)) {
             RefusePad(PadNotTextMessage(SectionName()));

@@ -20,6 +20,12 @@ CString PadReadFailedMessage(const CString& strName, DWORD dwError) {
     return "Unable to read " + strName + "." + ErrorCodeLine(dwError);
 }
 
+CString PadKeptApartMessage(const CString& strName, const CString& strKeptName) {
+    return "Another program changed " + strName + " after a save of it was cut short. Quillow " +
+           "leaves " + strName + " as it is and keeps the text it was saving in " + strKeptName +
+           ".";
+}
+
 CString PadNotTextMessage(const CString& strName) {
     return strName + " is not a plain-text pad, so Quillow does not open it.";
 }

@@ -9,8 +9,11 @@ CString PadTooLargeMessage(const CString& strName);
 CString PadNotTextMessage(const CString& strName);
 CString PadInUseMessage(const CString& strName);
 CString PadEraseQuestion(const CString& strName);
-// The pad's file could be opened but not read.
+// The pad's file, or its recovery file, could be opened but not read.
 CString PadReadFailedMessage(const CString& strName, DWORD dwError);
+// The text of a save cut short went to a pad of its own, because the pad file was changed
+// after it.
+CString PadKeptApartMessage(const CString& strName, const CString& strKeptName);
 
 // Why a save failed: the disk refused it, or the text is nExcess bytes more than a pad holds.
 CString PadWriteFailure(const CString& strName, DWORD dwError);

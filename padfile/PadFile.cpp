@@ -5,11 +5,30 @@
 #include <windows.h>
 
 #include "padfile/PadRecovery.h"
+#include "padfile/PadText.h"
+#include "padfile/RecoveredPad.h"
 
 namespace {
 
 bool SameBytes(const CString& a, const CString& b) {
     return a.GetLength() == b.GetLength() && memcmp(a, b, a.GetLength()) == 0;
+}
+
+// Whether the file holds what a rewrite of the old text by the new, or the putting back of
+// the old text, can leave when cut short: at each place the byte of the one or the other,
+// and a length from the shorter's to the longer's.
+bool IsCutShort(const CString& strNow, const RecoveredSave& save) {
+    const int nNow = strNow.GetLength();
+    const int nOld = save.strOld.GetLength();
+    const int nNew = save.strNew.GetLength();
+    if (nNow < (nOld < nNew ? nOld : nNew) || nNow > (nOld > nNew ? nOld : nNew))
+        return false;
+    for (int i = 0; i < nNow; ++i) {
+        const char ch = strNow.GetAt(i);
+        if (!(i < nOld && ch == save.strOld.GetAt(i)) && !(i < nNew && ch == save.strNew.GetAt(i)))
+            return false;
+    }
+    return true;
 }
 
 // Puts the old text back after a failed rewrite, keeping the first error for the caller.
@@ -81,44 +100,58 @@ PadReadResult ReadPadFile(CFile& file, CString& strBytes) {
     return padReadOk;
 }
 
-BOOL RecoverPadFile(CFile& file, const char* pszPath) {
+PadRecoveryResult RecoverPadFile(CFile& file, const char* pszPath, CString& strPath) {
     CFileSystem& fileSystem = file.GetFileSystem();
-    CString strText;
-    switch (ReadRecoveryFile(fileSystem, pszPath, strText)) {
+    strPath = RecoveryFilePath(pszPath);
+    RecoveredSave save;
+    switch (ReadRecoveryFile(fileSystem, pszPath, save)) {
     case recoveryNone:
-        return TRUE;
+        return padRecoveryDone;
     case recoveryUnreadable:
-        return FALSE;
+        return padRecoveryReadFailed;
     case recoveryInvalid:
-        break;
-    case recoveryValid: {
-        // Whatever the file holds now is what a failed rewrite puts back.
-        CString strNow;
-        switch (ReadPadFile(file, strNow)) {
-        case padReadFailed:
-            return FALSE;
-        case padReadTooLarge:
-            // Changed by someone else since: not ours to overwrite. The load refuses it.
-            return TRUE;
-        default:
-            if (!SameBytes(strNow, strText) && !RewritePadFile(file, strNow, strText))
-                return FALSE;
-            break;
-        }
+        RemoveRecoveryFile(fileSystem, pszPath);
+        return padRecoveryDone;
+    case recoveryValid:
         break;
     }
+    // No save ever wrote a text that a pad would not open.
+    CStringW strText;
+    PadEncoding encoding = padCodePage;
+    if (save.strNew.GetLength() > kMaxPadLength || !DecodePadText(save.strNew, strText, encoding))
+        return padRecoveryDone;
+
+    strPath = pszPath;
+    CString strNow;
+    PadReadResult read = ReadPadFile(file, strNow);
+    if (read == padReadFailed)
+        return padRecoveryReadFailed;
+    PadRecoveryResult result = padRecoveryDone;
+    if (read == padReadOk && SameBytes(strNow, save.strNew)) {
+        // The save got as far as the flush.
+    } else if (read == padReadOk && (!save.bOldKnown || IsCutShort(strNow, save))) {
+        if (!RewritePadFile(file, strNow, save.strNew))
+            return padRecoveryWriteFailed;
+    } else if (!save.bOldKnown) {
+        // Too large to be what the save left: not ours to overwrite. The load refuses it.
+        return padRecoveryDone;
+    } else if (!strText.IsEmpty()) {
+        // Another program changed the file since: both texts stay.
+        if (!KeepRecoveredText(fileSystem, pszPath, save.strNew, strPath))
+            return padRecoveryWriteFailed;
+        result = padRecoveryKeptApart;
     }
     RemoveRecoveryFile(fileSystem, pszPath);
-    return TRUE;
+    return result;
 }
 
 BOOL SavePadFile(CFile& file, const char* pszPath, const CString& strOld, const CString& strNew) {
     CFileSystem& fileSystem = file.GetFileSystem();
     // Without a recovery file the save still goes on, in place as before.
-    BOOL bRecovery = WriteRecoveryFile(fileSystem, pszPath, strNew);
+    BOOL bRecovery = WriteRecoveryFile(fileSystem, pszPath, strOld, strNew);
     if (RewritePadFile(file, strOld, strNew)) {
-        if (bRecovery)
-            RemoveRecoveryFile(fileSystem, pszPath);
+        // Also one that could not be replaced: it would be applied again.
+        RemoveRecoveryFile(fileSystem, pszPath);
         return TRUE;
     }
     // The recovery file must not bring back text the user was told is not saved, unless the

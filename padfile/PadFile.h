@@ -17,10 +17,21 @@ enum PadReadResult {
 // Reads the whole file from its start into strBytes, exactly.
 PadReadResult ReadPadFile(CFile& file, CString& strBytes);
 
-// Finishes a save of the pad at pszPath that a crash cut short, from its recovery file.
-// FALSE when the pad file could not be put right; the recovery file then stays for the next
-// time.
-BOOL RecoverPadFile(CFile& file, const char* pszPath);
+enum PadRecoveryResult {
+    // No save to finish, or it is finished now.
+    padRecoveryDone,
+    // Another program changed the pad file after the save was cut short: the file stays as it
+    // is, and the text the save was writing is now a pad of its own at strPath.
+    padRecoveryKeptApart,
+    // The file at strPath (the pad file, its recovery file or the pad that was to keep the
+    // recovered text) could not be read, or written; GetLastError() tells why. The recovery
+    // file stays for the next time.
+    padRecoveryReadFailed,
+    padRecoveryWriteFailed
+};
+// Finishes a save of the pad at pszPath that a crash cut short, from its recovery file. A
+// recovered text that no pad could open again is never applied, and its file is left alone.
+PadRecoveryResult RecoverPadFile(CFile& file, const char* pszPath, CString& strPath);
 
 // Replaces the file's contents strOld by strNew and commits them to the disk, with a recovery
 // file beside it meanwhile. On FALSE the file holds strOld again (as far as the disk lets it

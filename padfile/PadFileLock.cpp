@@ -10,16 +10,21 @@ bool IsMomentary(DWORD dwError) {
 }
 } // namespace
 
+BOOL OpenPastMomentaryHolds(CFile& file, const char* pszPath, UINT nFlags) {
+    for (int nTry = 1;; ++nTry) {
+        if (file.Open(pszPath, nFlags))
+            return TRUE;
+        if (nTry == kLockTries || !IsMomentary(::GetLastError()))
+            return FALSE;
+        ::Sleep(kLockRetryMs);
+    }
+}
+
 PadLockResult LockPadFile(CFile& file, const char* pszPath) {
     const UINT nFlags =
         CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite | CFile::shareDenyWrite;
-    for (int nTry = 1;; ++nTry) {
-        if (file.Open(pszPath, nFlags))
-            break;
-        if (nTry == kLockTries || !IsMomentary(::GetLastError()))
-            return padLockFailed;
-        ::Sleep(kLockRetryMs);
-    }
+    if (!OpenPastMomentaryHolds(file, pszPath, nFlags))
+        return padLockFailed;
     const bool bExisted = ::GetLastError() == ERROR_ALREADY_EXISTS;
     if (!file.IsDiskFile()) {
         file.Close();

@@ -17,9 +17,11 @@ enum PadLockResult {
     padLockNotAFile
 };
 
-// Opens the pad file and takes its lock, making a new empty file when there is none; an
-// existing file is never truncated. A file that another process holds only for a moment (a
+// Opens the file with CFile's flags. A file that another process holds only for a moment (a
 // copy, a backup, the contents window's in-use test) is tried again for a short while.
+BOOL OpenPastMomentaryHolds(CFile& file, const char* pszPath, UINT nFlags);
+// Opens the pad file and takes its lock, making a new empty file when there is none; an
+// existing file is never truncated. A file held for a moment is waited for.
 PadLockResult LockPadFile(CFile& file, const char* pszPath);
 // Whether a pad holds the file: it cannot be opened for reading with write sharing denied.
 // Anything that cannot be opened at all counts as held too. This never waits.

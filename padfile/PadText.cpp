@@ -13,6 +13,11 @@ bool StartsWith(const CString& strBytes, const char* pszMark) {
     return strBytes.GetLength() >= nLength && memcmp(strBytes, pszMark, nLength) == 0;
 }
 
+bool StartsWithMark(const CString& strBytes) {
+    return StartsWith(strBytes, kUtf8Mark) || StartsWith(strBytes, kUtf16Mark) ||
+           StartsWith(strBytes, kUtf16BigEndianMark);
+}
+
 // The text of bytes in a multibyte encoding; FALSE for bytes that are no characters of it.
 BOOL ToWide(const char* pch, int nLength, UINT nCodePage, CStringW& strText) {
     strText.Empty();
@@ -101,7 +106,8 @@ BOOL DecodePadText(const CString& strBytes, CStringW& strText, PadEncoding& enco
 CString EncodePadText(const CStringW& strText, PadEncoding& encoding, UINT nCodePage) {
     if (encoding == padCodePage) {
         CString strBytes = ToMultiByte(strText, nCodePage);
-        if (FitsCodePage(strText, strBytes, nCodePage))
+        // Bytes that begin like a byte-order mark would open as another encoding.
+        if (FitsCodePage(strText, strBytes, nCodePage) && !StartsWithMark(strBytes))
             return strBytes;
         encoding = padUtf8;
     }

@@ -22,6 +22,7 @@ BOOL DecodePadText(const CString& strBytes, CStringW& strText, PadEncoding& enco
                    UINT nCodePage = CP_ACP);
 
 // The bytes of a text for a file whose encoding is the given one. A file in the code page
-// stays in it when every character of the text fits it exactly; otherwise it becomes UTF-8
-// with a byte-order mark, and encoding says so.
+// stays in it when every character of the text fits it exactly and its bytes do not begin
+// like a byte-order mark; otherwise it becomes UTF-8 with a byte-order mark, and encoding
+// says so.
 CString EncodePadText(const CStringW& strText, PadEncoding& encoding, UINT nCodePage = CP_ACP);

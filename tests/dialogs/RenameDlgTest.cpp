@@ -198,18 +198,18 @@ TEST_F(RenameDlgTest, TheOverwriteQuestionNoChangesNothingAndYesReplacesTheClose
 
 TEST_F(RenameDlgTest, ARecoveryFileGoesWithItsPadAndOneLeftUnderTheNewNameIsDropped) {
     // Plans.ql was erased from outside, leaving the recovery file of a save cut short.
-    ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), Path("Plans.ql").c_str(), "gone"));
+    ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), Path("Plans.ql").c_str(), "", "gone"));
     Rename(Path("Shopping.ql"), "Plans");
     ASSERT_TRUE(m_dlg->m_bRenamed);
     EXPECT_FALSE(FileExists(std::string(RecoveryFilePath(Path("Plans.ql").c_str()))));
 
-    ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), Path("Plans.ql").c_str(), "unsaved"));
+    ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), Path("Plans.ql").c_str(), "", "unsaved"));
     Rename(Path("Plans.ql"), "Notes");
     ASSERT_TRUE(m_dlg->m_bRenamed);
     EXPECT_FALSE(FileExists(std::string(RecoveryFilePath(Path("Plans.ql").c_str()))));
-    CString text;
-    EXPECT_EQ(recoveryValid, ReadRecoveryFile(AfxGetFileSystem(), Path("Notes.ql").c_str(), text));
-    EXPECT_STREQ("unsaved", text);
+    RecoveredSave save;
+    EXPECT_EQ(recoveryValid, ReadRecoveryFile(AfxGetFileSystem(), Path("Notes.ql").c_str(), save));
+    EXPECT_STREQ("unsaved", save.strNew);
 }
 
 TEST_F(RenameDlgTest, AFailedRenameNamesBothFilesAndLeavesEveryPadAsItWas) {

@@ -98,7 +98,7 @@ TEST_F(PadDocument, ErasingAsksOnlyWhenThereIsTextAndNoChangesNothing) {
         ASSERT_TRUE(pad.window);
         // What a save that failed halfway leaves beside the pad.
         const std::string recovery(RecoveryFilePath(pad.path.c_str()));
-        ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), pad.path.c_str(), "lost"));
+        ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), pad.path.c_str(), c.text, "lost"));
         ASSERT_TRUE(PostSysCommand(pad.window, ID_PAD_ERASE));
         if (c.answer) {
             HWND box =

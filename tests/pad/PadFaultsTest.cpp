@@ -4,6 +4,8 @@
 #include <atomic>
 #include <thread>
 
+#include "framework/CFileSystem.h"
+#include "padfile/PadRecovery.h"
 #include "res/resource.h"
 #include "tests/pad/PadTesting.h"
 
@@ -52,6 +54,54 @@ TEST_F(PadFaults, APadStartedWhileAnotherProgramReadsItsFileNeverEmptiesIt) {
     stop = true;
     reader.join();
     EXPECT_GT(loaded, 0);
+}
+
+TEST_F(PadFaults, AnEditMadeElsewhereAfterACutShortSaveStaysAndTheSavedTextBecomesAPadOfItsOwn) {
+    const std::string path = m_home.File("Edited.ql");
+    ASSERT_TRUE(
+        WriteRecoveryFile(AfxGetFileSystem(), path.c_str(), "the old note", "the new note"));
+    ASSERT_TRUE(WriteFileBytes(m_home.File("Edited (recovered).ql"), "an earlier one"));
+    ASSERT_TRUE(WriteFileBytes(path, "changed in another program"));
+    const DWORD pid = m_group.Start(path);
+    HWND box = ExpectMessageBox(
+        pid,
+        "Another program changed Edited.ql after a save of it was cut short. Quillow leaves "
+        "Edited.ql as it is and keeps the text it was saving in Edited (recovered 2).ql.",
+        {IDOK});
+    ASSERT_TRUE(box);
+    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    HWND window = WaitForTopWindow(pid, "#32770", "Edited.ql");
+    ASSERT_TRUE(window);
+    EXPECT_EQ("changed in another program", WindowText(ControlOf(window, IDC_PAD_EDIT)));
+    EXPECT_FALSE(FileExists(std::string(RecoveryFilePath(path.c_str()))));
+    EXPECT_EQ("an earlier one", FileText(m_home.File("Edited (recovered).ql")));
+    EXPECT_EQ("the new note", FileText(m_home.File("Edited (recovered 2).ql")));
+}
+
+TEST_F(PadFaults, ARecoveryFileThatCannotBeReadNowNeverLocksThePadOut) {
+    const std::string path = m_home.File("Held.ql");
+    const std::string recovery(RecoveryFilePath(path.c_str()));
+    // A folder can never be a recovery file: it is left alone.
+    ASSERT_TRUE(CreateDirectoryA(recovery.c_str(), NULL));
+    Pad pad = OpenPadOn("Held.ql", "the note");
+    ASSERT_TRUE(pad.window);
+    EXPECT_EQ("the note", WindowText(pad.edit));
+    ASSERT_TRUE(ClosePad(pad));
+    ASSERT_TRUE(RemoveDirectoryA(recovery.c_str()));
+    // One held for longer than a moment (a shorter hold is waited for) is what the message
+    // names.
+    ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), path.c_str(), "the note", "saved"));
+    HANDLE held = CreateFileA(recovery.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    const DWORD pid = m_group.Start(path);
+    HWND box =
+        ExpectMessageBox(pid, "Unable to read Held.ql.recovery.\n\nError code = 32.", {IDOK});
+    ASSERT_TRUE(box);
+    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    ASSERT_TRUE(m_group.WaitForExit(pid, kWaitMs));
+    CloseHandle(held);
+    EXPECT_EQ("the note", FileText(path));
+    EXPECT_TRUE(FileExists(recovery));
 }
 
 TEST_F(PadFaults, AFileThatIsNoPlainTextIsRefusedAndLeftAlone) {

@@ -1,7 +1,8 @@
 // A pad's file under faults, in-process: every file operation of a save, and of a load after
 // a crash, made to fail or to stop as a crash would. Whatever happens, what a pad opening
 // afterwards finds (the pad file, finished from its recovery file) is exactly the old text or
-// the new one: never a mixture, never nothing.
+// the new one: never a mixture, never nothing; and a text changed by another program since
+// stays, with the recovered text kept beside it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "padfile/PadFile.h"
 #include "padfile/PadFileLock.h"
 #include "padfile/PadRecovery.h"
+#include "padfile/RecoveredPad.h"
 #include "tests/driver/Driver.h"
 
 using namespace driver;
@@ -99,7 +101,11 @@ class CFaultyFileSystem : public CFileSystem {
 // What a pad opening the file now shows, with the real file system.
 std::string TextAPadWouldShow(const std::string& path) {
     CFile file;
-    if (LockPadFile(file, path.c_str()) != padLockExisting || !RecoverPadFile(file, path.c_str()))
+    CString failed;
+    if (LockPadFile(file, path.c_str()) != padLockExisting)
+        return "<no pad>";
+    PadRecoveryResult recovery = RecoverPadFile(file, path.c_str(), failed);
+    if (recovery == padRecoveryReadFailed || recovery == padRecoveryWriteFailed)
         return "<no pad>";
     CString bytes;
     if (ReadPadFile(file, bytes) != padReadOk)
@@ -109,6 +115,23 @@ std::string TextAPadWouldShow(const std::string& path) {
 
 bool RecoveryFileLeft(const std::string& path) {
     return FileExists(std::string(RecoveryFilePath(path.c_str())));
+}
+
+// The text of the n-th pad a recovered text is kept in, or "<missing>".
+std::string Kept(const std::string& path, int n = 1) {
+    return FileText(std::string(RecoveredPadPath(path.c_str(), n)));
+}
+
+// A recovery file of the first format, which held the new text only, with its CRC-32.
+std::string NewTextOnlyRecovery(const std::string& text) {
+    DWORD crc = 0xFFFFFFFF;
+    for (unsigned char ch : text) {
+        crc ^= ch;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    const DWORD header[] = {static_cast<DWORD>(text.size()), ~crc};
+    return "QLRECOV1" + std::string(reinterpret_cast<const char*>(header), sizeof header) + text;
 }
 
 class PadFileFaults : public testing::Test {
@@ -135,6 +158,8 @@ class PadFileFaults : public testing::Test {
                 }
                 check(bDone, TextAPadWouldShow(m_path));
                 EXPECT_FALSE(RecoveryFileLeft(m_path));
+                for (int n : {1, 2})
+                    DeleteFileA(RecoveredPadPath(m_path.c_str(), n));
                 if (nCalls < nAt)
                     break;
             }
@@ -160,6 +185,8 @@ TEST_F(PadFileFaults, ASaveStoppedOrFailingAtAnyStepLeavesTheOldOrTheNewText) {
                             EXPECT_EQ(save.second, shown);
                         else
                             EXPECT_TRUE(shown == save.first || shown == save.second) << shown;
+                        // Whatever a crash left is never taken for another program's change.
+                        EXPECT_EQ("<missing>", Kept(m_path));
                     });
     }
 }
@@ -167,18 +194,68 @@ TEST_F(PadFileFaults, ASaveStoppedOrFailingAtAnyStepLeavesTheOldOrTheNewText) {
 TEST_F(PadFileFaults, ALoadAfterACrashFinishesTheSaveWhereverItStopsItself) {
     const std::string oldText = "old text, whole";
     const std::string newText = "new text that the crash cut short, and longer";
-    AtEveryStep(
-        [&] {
-            ASSERT_TRUE(WriteFileBytes(m_path, newText.substr(0, 20) + oldText.substr(5)));
-            ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), m_path.c_str(), newText.c_str()));
-        },
-        [&](CFile& file) { return RecoverPadFile(file, m_path.c_str()); },
-        [&](BOOL, const std::string& shown) { EXPECT_EQ(newText, shown); });
+    // The start rewritten and half the room for the longer text claimed: the save is
+    // finished. Another program's change since stays, and the new text is kept beside it.
+    const std::string cutShort =
+        newText.substr(0, 10) + oldText.substr(10) + newText.substr(15, 12);
+    for (const std::string& pad : {cutShort, std::string("changed by another program")}) {
+        CString kept;
+        AtEveryStep(
+            [&] {
+                ASSERT_TRUE(WriteFileBytes(m_path, pad));
+                ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), m_path.c_str(), oldText.c_str(),
+                                              newText.c_str()));
+            },
+            [&](CFile& file) { return RecoverPadFile(file, m_path.c_str(), kept); },
+            [&](BOOL, const std::string& shown) {
+                EXPECT_EQ(pad == cutShort ? newText : pad, shown);
+                // A crash may stop the first try at keeping it halfway.
+                EXPECT_EQ(pad != cutShort, Kept(m_path) == newText || Kept(m_path, 2) == newText);
+            });
+    }
+}
+
+TEST_F(PadFileFaults, ARecoveredTextIsAppliedOnlyIfItIsAPadsTextAndNoOtherProgramChangedThePad) {
+    const std::string oldText = "old text";
+    const std::string newText = "new words, longer";
+    const std::string edited = "changed by another program";
+    const struct {
+        const char* name;
+        std::string pad;
+        char format; // '1' the first, which held the new text only; 'R' the second, read-only
+        std::string text;
+        std::string shown;
+        std::string kept;
+        bool left;
+    } cases[] = {
+        {"the old text", oldText, '2', newText, newText, "<missing>", false},
+        {"a mix a rewrite leaves", "new text", '2', newText, newText, "<missing>", false},
+        {"read-only", oldText, 'R', newText, newText, "<missing>", false},
+        {"changed since", edited, '2', newText, edited, newText, false},
+        {"first format", edited, '1', newText, newText, "<missing>", false},
+        {"first format, too much", edited, '1', std::string(40000, 'y'), edited, "<missing>", true},
+        {"first format, a NUL", oldText, '1', std::string("a\0b", 3), oldText, "<missing>", true},
+    };
+    const std::string recovery(RecoveryFilePath(m_path.c_str()));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteFileBytes(m_path, c.pad));
+        ASSERT_TRUE(c.format == '1' ? WriteFileBytes(recovery, NewTextOnlyRecovery(c.text))
+                                    : WriteRecoveryFile(AfxGetFileSystem(), m_path.c_str(),
+                                                        oldText.c_str(), c.text.c_str()));
+        SetFileAttributesA(recovery.c_str(),
+                           c.format == 'R' ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(c.shown, TextAPadWouldShow(m_path));
+        EXPECT_EQ(c.kept, Kept(m_path));
+        EXPECT_EQ(c.left, RecoveryFileLeft(m_path));
+        DeleteFileA(RecoveredPadPath(m_path.c_str(), 1));
+    }
 }
 
 TEST_F(PadFileFaults, AnIncompleteRecoveryFileIsDroppedAndThePadKeepsItsText) {
     ASSERT_TRUE(WriteFileBytes(m_path, "untouched"));
-    ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), m_path.c_str(), "never finished"));
+    ASSERT_TRUE(
+        WriteRecoveryFile(AfxGetFileSystem(), m_path.c_str(), "untouched", "never finished"));
     std::string recovery;
     ASSERT_TRUE(ReadFileBytes(std::string(RecoveryFilePath(m_path.c_str())), recovery));
     for (size_t cut : {size_t(3), recovery.size() - 1}) {
@@ -222,14 +299,16 @@ TEST_F(PadFileFaults, AFileHeldForAMomentIsWaitedForAndNeverTruncated) {
         DWORD error;
         PadLockResult result;
         size_t opens;
+        // The pad's recovery file, held the same way.
+        RecoveryState recovery;
     } cases[] = {
-        {1, ERROR_SHARING_VIOLATION, padLockExisting, 2},
-        {9, ERROR_LOCK_VIOLATION, padLockExisting, 10},
+        {1, ERROR_SHARING_VIOLATION, padLockExisting, 2, recoveryValid},
+        {9, ERROR_LOCK_VIOLATION, padLockExisting, 10, recoveryValid},
         // Held for longer than a moment: in use.
-        {99, ERROR_SHARING_VIOLATION, padLockFailed, 10},
+        {99, ERROR_SHARING_VIOLATION, padLockFailed, 10, recoveryUnreadable},
         // No wait for what waiting cannot mend.
-        {9, ERROR_ACCESS_DENIED, padLockFailed, 1},
-        {9, ERROR_PATH_NOT_FOUND, padLockFailed, 1},
+        {9, ERROR_ACCESS_DENIED, padLockFailed, 1, recoveryUnreadable},
+        {9, ERROR_PATH_NOT_FOUND, padLockFailed, 1, recoveryNone},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.refusals) + " refusals with " + std::to_string(c.error));
@@ -245,6 +324,12 @@ TEST_F(PadFileFaults, AFileHeldForAMomentIsWaitedForAndNeverTruncated) {
         std::string bytes;
         ASSERT_TRUE(ReadFileBytes(m_path, bytes));
         EXPECT_EQ("keep me", bytes);
+
+        ASSERT_TRUE(WriteRecoveryFile(AfxGetFileSystem(), m_path.c_str(), "keep me", "new"));
+        CBusyFileSystem recoveryFileSystem(c.refusals, c.error);
+        RecoveredSave save;
+        EXPECT_EQ(c.recovery, ReadRecoveryFile(recoveryFileSystem, m_path.c_str(), save));
+        EXPECT_EQ(c.opens, recoveryFileSystem.m_creations.size());
     }
 }
 

@@ -2,6 +2,7 @@
 // saved as, for the code page of this machine (Western), a double-byte one and UTF-8.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "padfile/PadFile.h"
@@ -106,12 +107,38 @@ TEST(PadText, TextIsSavedInTheCodePageWhenItFitsElseAsUtf8AndMarkedFilesKeepThei
          "\x93\xFA\x96\x7B", padCodePage},
         {"the UTF-8 code page needs no mark", CP_UTF8, L"\x2192", padCodePage, "\xE2\x86\x92",
          padCodePage},
+        {"typed like a UTF-16 mark", kWestern, L"\xFF\xFE my note", padCodePage,
+         kUtf8Mark + "\xC3\xBF\xC3\xBE my note", padUtf8},
+        {"typed like a big-endian mark", kWestern, L"\xFE\xFF my note", padCodePage,
+         kUtf8Mark + "\xC3\xBE\xC3\xBF my note", padUtf8},
+        {"typed like a UTF-8 mark", kWestern, L"\xEF\xBB\xBF my note", padCodePage,
+         kUtf8Mark + "\xC3\xAF\xC2\xBB\xC2\xBF my note", padUtf8},
+        {"a mark character in the UTF-8 code page", CP_UTF8, L"\xFEFFx", padCodePage,
+         kUtf8Mark + "\xEF\xBB\xBFx", padUtf8},
     };
     for (const auto& save : saves) {
         SCOPED_TRACE(save.name);
         PadEncoding encoding = save.opened;
         EXPECT_EQ(save.bytes, Bytes(EncodePadText(save.text.c_str(), encoding, save.codePage)));
         EXPECT_STREQ(Name(save.saved), Name(encoding));
+    }
+}
+
+TEST(PadText, EveryTypedTextComesBackExactly) {
+    // Heavy on the characters whose bytes make up byte-order marks.
+    const std::wstring alphabet = L"a \r\n\xFF\xFE\xEF\xBB\xBF\x2192\xFEFF";
+    std::mt19937 random(17);
+    for (int round = 0; round < 20000; ++round) {
+        std::wstring text;
+        for (size_t length = random() % 6; length > 0; --length)
+            text += alphabet[random() % alphabet.size()];
+        PadEncoding encoding = padCodePage;
+        PadEncoding read = padUtf16;
+        CStringW back;
+        const CString bytes = EncodePadText(text.c_str(), encoding, kWestern);
+        ASSERT_TRUE(DecodePadText(bytes, back, read, kWestern)) << round;
+        ASSERT_EQ(text, Text(back));
+        ASSERT_STREQ(Name(encoding), Name(read));
     }
 }
 
