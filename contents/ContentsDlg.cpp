@@ -25,7 +25,7 @@ namespace {
 const char kPadPattern[] = "*.ql";
 // The window's outer size on every showing.
 const int kContentsWidth = 395;
-const int kContentsHeight = 175;
+const int kContentsHeight = 204;
 } // namespace
 
 CContentsDlg::CContentsDlg(CWnd* pParent)
@@ -35,6 +35,8 @@ CContentsDlg::CContentsDlg(CWnd* pParent)
       m_nTaskbarCreatedMsg(::RegisterWindowMessageA("TaskbarCreated")),
       m_nShowRequestMsg(::RegisterWindowMessageA(QUILLOW_SHOW_CONTENTS_MESSAGE)),
       m_bExiting(FALSE) {
+    // The search field takes any character; the list keeps the names in the code page.
+    UseUnicode();
     m_menuTray.CreatePopupMenu();
 }
 
@@ -47,31 +49,40 @@ void CContentsDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CContentsDlg::RefreshList() {
-    m_nSelection = m_lstPads.GetCurSel();
-    if (m_nSelection < 0)
-        m_nSelection = 0;
-    // Drawn once when complete: a list that redraws its scroll bars on every insertion takes
-    // seconds over a large folder.
-    m_lstPads.SetRedraw(FALSE);
-    m_lstPads.ResetContent();
-
+    m_search.BeginListing();
     if (::SetCurrentDirectoryA(GetHomeFolder())) {
         CFileFind finder;
         UINT nMenuID = ID_TRAY_FIRST_PAD;
         for (BOOL bFound = finder.FindFile(kPadPattern); bFound; bFound = finder.FindNextFile()) {
             // A name the code page cannot hold is left out: a command on it would act on
             // another file, the one its look-alike name names.
-            CString strEntry;
-            if (!finder.GetFileName(strEntry))
+            CString strName;
+            if (!finder.GetFileName(strName))
                 continue;
-            if (IsPadFileHeld(strEntry))
-                strEntry += kInUseMark;
-            m_lstPads.AddString(strEntry);
+            BOOL bHeld = IsPadFileHeld(strName);
+            m_search.AddPad(strName, bHeld, finder.GetFindData());
             if (m_bFillMenu)
-                m_menuTray.AppendMenu(MF_STRING, nMenuID++, strEntry);
+                m_menuTray.AppendMenu(MF_STRING, nMenuID++, bHeld ? strName + kInUseMark : strName);
         }
     }
+    m_search.EndListing();
+    ShowMatches(m_lstPads.GetCurSel());
+}
 
+void CContentsDlg::ShowMatches(int nSelection) {
+    m_nSelection = nSelection < 0 ? 0 : nSelection;
+    // Drawn once when complete: a list that redraws its scroll bars on every insertion takes
+    // seconds over a large folder.
+    m_lstPads.SetRedraw(FALSE);
+    m_lstPads.ResetContent();
+    for (int i = 0; i < m_search.GetCount(); ++i) {
+        if (!m_search.Matches(i))
+            continue;
+        CString strEntry = m_search.GetName(i);
+        if (m_search.IsHeld(i))
+            strEntry += kInUseMark;
+        m_lstPads.InsertString(-1, strEntry);
+    }
     m_lstPads.SetRedraw(TRUE);
     m_lstPads.Invalidate();
 
@@ -84,6 +95,37 @@ void CContentsDlg::RefreshList() {
     m_btnOpen.EnableWindow(bAnyPad);
     m_btnRename.EnableWindow(bAnyPad);
     m_btnErase.EnableWindow(bAnyPad);
+    CString strCount;
+    if (m_edtSearch.GetWindowTextLength() > 0)
+        strCount.Format(kSearchCountFormat, nCount, m_search.GetCount());
+    ::SetDlgItemTextA(m_hWnd, IDC_CONTENTS_SEARCH_COUNT, strCount);
+}
+
+void CContentsDlg::OnSearchChange() {
+    CStringW strSearch;
+    m_edtSearch.GetWindowText(strSearch);
+    m_search.SetSearch(strSearch);
+    ShowMatches(0);
+}
+
+LRESULT CContentsDlg::OnSearchFieldKey(WPARAM wParam, LPARAM) {
+    if (wParam == VK_DOWN) {
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_lstPads.m_hWnd), TRUE);
+    } else if (wParam == VK_RETURN) {
+        if (m_lstPads.GetCurSel() < 0 && m_lstPads.GetCount() > 0)
+            m_lstPads.SetCurSel(0);
+        OnOpen();
+    }
+    return 0;
+}
+
+BOOL CContentsDlg::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'F' && ::GetKeyState(VK_CONTROL) < 0 &&
+        ::GetKeyState(VK_MENU) >= 0 && (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd))) {
+        FocusSearchField();
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL CContentsDlg::GetSelectedName() {
@@ -111,8 +153,11 @@ void CContentsDlg::OnNew() {
 }
 
 void CContentsDlg::OnOpen() {
-    if (!GetSelectedName())
-        return;
+    if (GetSelectedName())
+        OpenSelected();
+}
+
+void CContentsDlg::OpenSelected() {
     if (IsPadInUse()) {
         // Another program's hold on the file is still refused.
         if (!BringRunningPadForward(m_strSelected))
@@ -237,12 +282,17 @@ LRESULT CContentsDlg::OnShowRequest(WPARAM, LPARAM) {
 
 BOOL CContentsDlg::OnTrayPad(UINT nID) {
     // The item keeps the text it was listed with, mark included, until the next right click.
-    CString strText;
-    if (m_menuTray.GetMenuString(nID, strText, MF_BYCOMMAND) == 0)
+    // Its entry is selected when the list shows it, but the pad opens by name: the list may
+    // show only a search's matches.
+    if (m_menuTray.GetMenuString(nID, m_strSelected, MF_BYCOMMAND) == 0)
         return FALSE;
-    if (m_lstPads.SelectString(-1, strText) == LB_ERR)
+    m_lstPads.SelectString(-1, m_strSelected);
+    int nLength = m_strSelected.GetLength();
+    if (nLength > 0 && m_strSelected.GetAt(nLength - 1) == kInUseMark[0])
+        m_strSelected.Truncate(nLength - 1);
+    if (!PadFileExists(m_strSelected))
         return FALSE;
-    OnOpen();
+    OpenSelected();
     return TRUE;
 }
 
@@ -276,8 +326,15 @@ LRESULT CContentsDlg::OnHotKey(WPARAM wParam, LPARAM) {
     return 0;
 }
 
-// The search field, once the window has one, takes the focus here.
-void CContentsDlg::OnFind() { OnShowContents(); }
+void CContentsDlg::FocusSearchField() {
+    // As Tab would: the field's text comes selected, ready to be typed over.
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_edtSearch.m_hWnd), TRUE);
+}
+
+void CContentsDlg::OnFind() {
+    OnShowContents();
+    FocusSearchField();
+}
 
 void CContentsDlg::OnShowAllPads() { ShowAllPads(); }
 
@@ -301,6 +358,7 @@ void CContentsDlg::OnExit() {
 
 BOOL CContentsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    m_edtSearch.SubclassDlgItem(IDC_CONTENTS_SEARCH, m_hWnd);
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     // The window has no maximise box; its system menu should not offer it either.

@@ -9,6 +9,8 @@
 #include "framework/CListBox.h"
 #include "framework/CMenu.h"
 #include "framework/CString.h"
+#include "contents/ContentsSearch.h"
+#include "contents/SearchField.h"
 #include "res/resource.h"
 
 class CContentsDlg : public CDialog {
@@ -17,7 +19,8 @@ class CContentsDlg : public CDialog {
 
     // Rebuilds the list from the home folder, which becomes the current folder, keeps the
     // selection by position and enables Open, Rename and Erase only when there are pads.
-    // While m_bFillMenu is set, every entry is also appended to the tray menu.
+    // While m_bFillMenu is set, every pad is also appended to the tray menu, whatever the
+    // search shows.
     void RefreshList();
     // Puts the selected entry's file name, without its mark, into m_strSelected; FALSE when
     // nothing is selected.
@@ -61,6 +64,8 @@ class CContentsDlg : public CDialog {
     ON_MENU_COMMAND(ID_TRAY_EXIT, OnExit)
     ON_MENU_COMMAND_RANGE(ID_TRAY_FIRST_PAD, ID_TRAY_LAST_PAD, OnTrayPad)
     ON_WM_HELPINFO()
+    ON_EN_CHANGE(IDC_CONTENTS_SEARCH, OnSearchChange)
+    ON_MESSAGE(WM_SEARCH_FIELD_KEY, OnSearchFieldKey)
     END_MSG_MAP(CDialog)
 
   protected:
@@ -69,6 +74,8 @@ class CContentsDlg : public CDialog {
     // Enter and Escape hide the window like its close box: only Exit ends the process.
     void OnOK() override;
     void OnCancel() override;
+    // Ctrl+F puts the cursor in the search field.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     void OnNew();
     void OnOpen();
@@ -86,6 +93,8 @@ class CContentsDlg : public CDialog {
     CButton m_btnOpen;
     CButton m_btnErase;
     CListBox m_lstPads;
+    CSearchField m_edtSearch;
+    CContentsSearch m_search;
     BOOL m_bAutoStartup;
     // Position of the entry selected when the list was last rebuilt or read.
     int m_nSelection;
@@ -111,6 +120,7 @@ class CContentsDlg : public CDialog {
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     // Shows the window to search the pads.
     void OnFind();
+    void FocusSearchField();
     void OnShowAllPads();
     void OnHideAllPads();
     void OnHomePage();
@@ -119,6 +129,14 @@ class CContentsDlg : public CDialog {
     void ShowUpdateReminder(int nMonth);
     void LaunchStartupPads();
     void AppendTrayMenuString(UINT nStringID, UINT nCommandID);
+    // Opens the pad m_strSelected names, unless a pad already holds it.
+    void OpenSelected();
+    // Fills the list with the listed pads that match the search, selecting by position, and
+    // says how many they are.
+    void ShowMatches(int nSelection);
+    void OnSearchChange();
+    // Enter opens the selected match, the first when none is selected; Down goes to the list.
+    LRESULT OnSearchFieldKey(WPARAM wParam, LPARAM lParam);
 
     // The shell's broadcast that its notification area was made anew, without our icon.
     UINT m_nTaskbarCreatedMsg;

@@ -10,6 +10,8 @@ const char kExitMenuItem[] = "Exit Quillow...";
 const char kExitQuestion[] = "Exit Quillow Contents?";
 // Appended to a listed pad whose file another process holds.
 const char kInUseMark[] = "*";
+// How many pads match a search, of how many there are.
+const char kSearchCountFormat[] = "%d of %d";
 
 inline CString OpenInUseMessage(const CString& strName) { return strName + " is already in use."; }
 inline CString InUseMessage(const CString& strName) { return strName + " is in use."; }

@@ -20,6 +20,8 @@ class CFileFind {
     // when the name has characters the code page cannot hold: no call that takes a name in
     // the code page could reach that file, and a look-alike name might reach another.
     BOOL GetFileName(CString& strName) const;
+    // All the listing says of the match: its attributes, size and times.
+    const WIN32_FIND_DATAW& GetFindData() const { return m_data; }
     void Close();
 
   private:

@@ -11,6 +11,11 @@ class CListBox : public CWnd {
     int AddString(const char* pszItem) {
         return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszItem)));
     }
+    // Inserts at the position (-1 for the end) without sorting, also in a sorted list.
+    int InsertString(int nIndex, const char* pszItem) {
+        return static_cast<int>(
+            SendMessage(LB_INSERTSTRING, nIndex, reinterpret_cast<LPARAM>(pszItem)));
+    }
     // Selects the first entry from the top that begins with the text, ignoring case.
     int SelectString(int nStartAfter, const char* pszItem) {
         return static_cast<int>(

@@ -41,6 +41,9 @@
 #define IDC_CONTENTS_NEW 1013
 #define IDC_CONTENTS_HELP 1015
 #define IDC_CONTENTS_AUTO_STARTUP 1018
+#define IDC_CONTENTS_SEARCH_LABEL 1750
+#define IDC_CONTENTS_SEARCH 1751
+#define IDC_CONTENTS_SEARCH_COUNT 1752
 // Controls of the about box
 #define IDC_ABOUT_HOME_PAGE 1014
 // Controls of the options dialog

@@ -70,7 +70,7 @@ TEST(ContentsLifeCycle, AStartPlacesTheWindowAtItsStoredPlaceAndTheAutoStartupBo
     ASSERT_TRUE(IniSetInt(kGlobalSection, "Row", 230));
     ASSERT_TRUE(IniSetInt(kGlobalSection, "Column", 170));
     ASSERT_TRUE(session.Start());
-    EXPECT_EQ(session.Placement(), "230,170 395x175");
+    EXPECT_EQ(session.Placement(), "230,170 395x204");
     EXPECT_TRUE(session.AutoStartupChecked());
 
     ASSERT_TRUE(session.Click(IDC_CONTENTS_AUTO_STARTUP));
@@ -176,7 +176,7 @@ TEST(ContentsLifeCycle, WithAutoStartupOffTheWindowHidesAtStartUpAndStaysHidden)
     EXPECT_FALSE(session.AutoStartupChecked());
 
     ASSERT_TRUE(session.ShowAgain());
-    EXPECT_EQ(session.Placement(), "140,90 395x175");
+    EXPECT_EQ(session.Placement(), "140,90 395x204");
 }
 
 TEST(ContentsLifeCycle, ClosingOnlyHidesAndTheTrayItemShowsTheWindowAgainWithoutStartUpTasks) {
@@ -193,7 +193,7 @@ TEST(ContentsLifeCycle, ClosingOnlyHidesAndTheTrayItemShowsTheWindowAgainWithout
     ASSERT_TRUE(IniSetInt(kGlobalSection, "NextUpdateReminder", CurrentMonth()));
     ASSERT_TRUE(IniSetInt(kGlobalSection, "Row", 50));
     ASSERT_TRUE(session.ShowAgain());
-    EXPECT_EQ(session.Placement(), "50,160 395x175");
+    EXPECT_EQ(session.Placement(), "50,160 395x204");
     PumpMessages(1000);
     EXPECT_FALSE(session.ReminderShown());
 }
