@@ -255,13 +255,15 @@ LRESULT CContentsDlg::OnTrayNotify(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-LRESULT CContentsDlg::OnPadFolderChanged(WPARAM, LPARAM) {
+LRESULT CContentsDlg::OnPadFolderChanged(WPARAM wParam, LPARAM) {
     // Notices that came meanwhile are answered by this one refresh; one that was under way
     // as the window hid has nothing left to update.
+    WPARAM nChanges = wParam;
     MSG msg;
     while (::PeekMessageA(&msg, m_hWnd, WM_PAD_FOLDER_CHANGED, WM_PAD_FOLDER_CHANGED, PM_REMOVE))
-        continue;
-    if (IsWindowVisible())
+        nChanges |= msg.wParam;
+    // A text written matters only to a search, whose refresh reads it again.
+    if (IsWindowVisible() && ((nChanges & folderNamesChanged) || m_search.IsSearching()))
         RefreshList();
     return 0;
 }

@@ -2,7 +2,7 @@
 
 namespace {
 
-// A burst ends after this long without a change to a pad's name, or this long after its first
+// A burst ends after this long without a change to a pad, or this long after its first
 // change while changes keep coming, so the list follows within a second either way.
 const DWORD kQuietMs = 200;
 const DWORD kLongestBurstMs = 600;
@@ -17,20 +17,22 @@ bool IsPadName(const FILE_NOTIFY_INFORMATION& info) {
            (pszEnd[-1] | 0x20) == L'l';
 }
 
-// Whether the changes read name a pad; an overflow (no bytes) lost them, so it may have.
-bool NamesAPad(const BYTE* pBuffer, DWORD nBytes) {
+// What the changes read did to pads; an overflow (no bytes) lost them, so anything may have.
+UINT PadChanges(const BYTE* pBuffer, DWORD nBytes) {
     if (nBytes == 0)
-        return true;
+        return folderNamesChanged | folderTextsChanged;
+    UINT nChanges = 0;
     for (DWORD nOffset = 0; nOffset + sizeof(FILE_NOTIFY_INFORMATION) <= nBytes;) {
         const FILE_NOTIFY_INFORMATION& info =
             *reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(pBuffer + nOffset);
         if (IsPadName(info))
-            return true;
+            nChanges |=
+                info.Action == FILE_ACTION_MODIFIED ? folderTextsChanged : folderNamesChanged;
         if (info.NextEntryOffset == 0)
             break;
         nOffset += info.NextEntryOffset;
     }
-    return false;
+    return nChanges;
 }
 
 } // namespace
@@ -78,26 +80,29 @@ void CFolderWatcher::Watch() {
     overlapped.hEvent = m_changed;
     const HANDLE handles[] = {m_stop, m_changed};
     bool bReading = false;
-    bool bBurst = false;
+    // What the burst under way changed; none while there is none.
+    UINT nChanges = 0;
     DWORD dwBurstStart = 0;
     DWORD dwLastChange = 0;
 
     for (;;) {
         if (!bReading) {
             if (!::ReadDirectoryChangesW(m_folder, buffer, sizeof buffer, FALSE,
-                                         FILE_NOTIFY_CHANGE_FILE_NAME, NULL, &overlapped, NULL))
+                                         FILE_NOTIFY_CHANGE_FILE_NAME |
+                                             FILE_NOTIFY_CHANGE_LAST_WRITE,
+                                         NULL, &overlapped, NULL))
                 break;
             bReading = true;
         }
         // Checked before waiting: while changes keep coming, the wait never times out.
         DWORD dwTimeout = INFINITE;
-        if (bBurst) {
+        if (nChanges) {
             const DWORD dwNow = ::GetTickCount();
             const DWORD dwQuiet = dwNow - dwLastChange;
             const DWORD dwLong = dwNow - dwBurstStart;
             if (dwQuiet >= kQuietMs || dwLong >= kLongestBurstMs) {
-                ::PostMessageA(m_hWnd, m_nMessage, 0, 0);
-                bBurst = false;
+                ::PostMessageA(m_hWnd, m_nMessage, nChanges, 0);
+                nChanges = 0;
             } else {
                 const DWORD dwQuietLeft = kQuietMs - dwQuiet;
                 const DWORD dwBurstLeft = kLongestBurstMs - dwLong;
@@ -117,18 +122,19 @@ void CFolderWatcher::Watch() {
             bReading = false;
             // The folder went away or can no longer be read: a last refresh shows it so.
             if (::GetLastError() != ERROR_NOTIFY_ENUM_DIR) {
-                ::PostMessageA(m_hWnd, m_nMessage, 0, 0);
+                ::PostMessageA(m_hWnd, m_nMessage, folderNamesChanged | folderTextsChanged, 0);
                 return;
             }
             // More changes than the buffer holds: they count as an overflow.
             nBytes = 0;
         }
         bReading = false;
-        if (NamesAPad(reinterpret_cast<const BYTE*>(buffer), nBytes)) {
+        const UINT nRead = PadChanges(reinterpret_cast<const BYTE*>(buffer), nBytes);
+        if (nRead) {
             dwLastChange = ::GetTickCount();
-            if (!bBurst)
+            if (!nChanges)
                 dwBurstStart = dwLastChange;
-            bBurst = true;
+            nChanges |= nRead;
         }
     }
     // The system writes into the buffer until the cancelled reading has completed, and the

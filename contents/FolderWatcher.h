@@ -1,11 +1,15 @@
 // Watches the home folder, while the contents window is shown, for pad files that appear,
-// vanish or are renamed there (by a sync client, Explorer, another Quillow), and tells the
-// window once per burst of such changes. Only "*.ql" names count: every save of every pad
-// makes and removes a recovery file beside it, and those must not refresh the list.
+// vanish or are renamed there (by a sync client, Explorer, another Quillow) or whose text is
+// written, and tells the window once per burst of such changes. Only "*.ql" names count:
+// every save of every pad makes and removes a recovery file beside it, and those must not
+// refresh the list.
 #pragma once
 #include <windows.h>
 
 #include "framework/CHandle.h"
+
+// What a burst changed, in the posted message's wParam.
+enum FolderChanges { folderNamesChanged = 1, folderTextsChanged = 2 };
 
 class CFolderWatcher {
   public:
