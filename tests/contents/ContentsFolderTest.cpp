@@ -44,4 +44,10 @@ TEST(ContentsFolder, TheListFollowsPadNamesWhileTheWindowIsShownAndOnlyThen) {
     EXPECT_TRUE(shows({"a.ql*", "c.ql"})) << "nothing is watched while hidden";
     ASSERT_TRUE(session.ShowAgain());
     EXPECT_TRUE(shows({"a.ql", "c.ql", "d.ql"}));
+
+    // A text written while a search is shown is searched again.
+    ASSERT_TRUE(PostWideText(ControlOf(session.Window(), IDC_CONTENTS_SEARCH), L"plumber"));
+    EXPECT_TRUE(shows({}));
+    ASSERT_TRUE(WriteFileBytes(session.PadPath("c.ql"), "call the plumber"));
+    EXPECT_TRUE(shows({"c.ql"}));
 }
