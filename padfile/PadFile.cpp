@@ -163,3 +163,14 @@ BOOL SavePadFile(CFile& file, const char* pszPath, const CString& strOld, const 
     ::SetLastError(dwError);
     return FALSE;
 }
+
+BOOL WriteNewFile(CFile& file, CFileSystem& fileSystem, const char* pszPath,
+                  const CString& strData) {
+    if (file.Write(strData, static_cast<UINT>(strData.GetLength())) && file.Flush())
+        return TRUE;
+    DWORD dwError = ::GetLastError();
+    file.Close();
+    fileSystem.Remove(pszPath);
+    ::SetLastError(dwError);
+    return FALSE;
+}

@@ -33,6 +33,11 @@ enum PadRecoveryResult {
 // recovered text that no pad could open again is never applied, and its file is left alone.
 PadRecoveryResult RecoverPadFile(CFile& file, const char* pszPath, CString& strPath);
 
+// Writes the data to a file this process has just made at pszPath and commits it to the disk.
+// On FALSE the file is removed again, and GetLastError() tells why the data could not be written.
+BOOL WriteNewFile(CFile& file, CFileSystem& fileSystem, const char* pszPath,
+                  const CString& strData);
+
 // Replaces the file's contents strOld by strNew and commits them to the disk, with a recovery
 // file beside it meanwhile. On FALSE the file holds strOld again (as far as the disk lets it
 // be written back) and GetLastError() tells why the new text could not be written.

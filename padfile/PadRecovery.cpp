@@ -119,13 +119,7 @@ BOOL WriteRecoveryFile(CFileSystem& fileSystem, const char* pszPadPath, const CS
     if (!OpenPastMomentaryHolds(file, strPath,
                                 CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive))
         return FALSE;
-    if (file.Write(strData, static_cast<UINT>(strData.GetLength())) && file.Flush())
-        return TRUE;
-    DWORD dwError = ::GetLastError();
-    file.Close();
-    fileSystem.Remove(strPath);
-    ::SetLastError(dwError);
-    return FALSE;
+    return WriteNewFile(file, fileSystem, strPath, strData);
 }
 
 RecoveryState ReadRecoveryFile(CFileSystem& fileSystem, const char* pszPadPath,

@@ -42,13 +42,7 @@ BOOL KeepRecoveredText(CFileSystem& fileSystem, const char* pszPadPath, const CS
             if (read != padReadOk || !strThere.IsEmpty())
                 continue;
         }
-        if (file.Write(strText, static_cast<UINT>(strText.GetLength())) && file.Flush())
-            return TRUE;
-        DWORD dwError = ::GetLastError();
-        file.Close();
-        fileSystem.Remove(strPath);
-        ::SetLastError(dwError);
-        return FALSE;
+        return WriteNewFile(file, fileSystem, strPath, strText);
     }
     ::SetLastError(ERROR_FILE_EXISTS);
     return FALSE;
