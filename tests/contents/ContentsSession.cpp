@@ -50,6 +50,19 @@ bool ContentsSession::Refresh() {
                                &result) != 0;
 }
 
+testing::AssertionResult ContentsSession::Shows(const std::vector<std::string>& expected,
+                                                bool anyOrder) const {
+    auto shown = [&] {
+        std::vector<std::string> items = Items();
+        if (anyOrder)
+            std::sort(items.begin(), items.end());
+        return items;
+    };
+    if (driver::WaitUntil([&] { return shown() == expected; }))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the list shows " << testing::PrintToString(shown());
+}
+
 bool ContentsSession::AutoStartupChecked() const {
     return SendMessageA(ControlOf(m_window, IDC_CONTENTS_AUTO_STARTUP), BM_GETCHECK, 0, 0) ==
            BST_CHECKED;

@@ -3,6 +3,7 @@
 // and its tray icon.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
@@ -48,6 +49,9 @@ class ContentsSession {
 
     std::vector<std::string> Items() const { return driver::ListBoxItems(List()); }
     int Selection() const { return driver::ListBoxSelection(List()); }
+    // Whether the list comes to show exactly these entries: in this order, or in any order.
+    testing::AssertionResult Shows(const std::vector<std::string>& expected,
+                                   bool anyOrder = false) const;
     // Clicks Refresh and returns once the list is rebuilt.
     bool Refresh();
     // Clicks a button of the window; the program handles it in its own time.
