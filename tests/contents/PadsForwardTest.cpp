@@ -30,15 +30,6 @@ bool Shown(HWND pad) {
     return WaitUntil([&] { return IsWindowVisible(pad) != FALSE; });
 }
 
-bool OnScreen(HWND pad) {
-    const RECT rect = WindowRect(pad);
-    return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != NULL;
-}
-
-bool PostHotKey(ContentsSession& session, int id) {
-    return PostMessageA(session.Window(), WM_HOTKEY, id, 0) != FALSE;
-}
-
 } // namespace
 
 // The contents window names the pad bare, the pad holds it by its full path, and the second
@@ -91,7 +82,10 @@ TEST(PadsForward, HideAllSavesAndHidesShowAllBringsPadsOnScreenAndAnEndOfContent
     // A pad left where no monitor shows it comes back onto the screen, and is stored there.
     ASSERT_TRUE(SetWindowPos(b, NULL, -3000, -3000, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
     ASSERT_TRUE(session.TrayCommand(ID_TRAY_SHOW_ALL_PADS));
-    EXPECT_TRUE(WaitUntil([&] { return OnScreen(b); }));
+    EXPECT_TRUE(WaitUntil([&] {
+        const RECT rect = WindowRect(b);
+        return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != NULL;
+    }));
     EXPECT_EQ(IniGetInt("b.ql", "Row", -1), WindowRect(b).left);
 
     // Exit shows the hidden pads; so does a contents process that ends any other way.
@@ -117,9 +111,12 @@ TEST(PadsForward, KeysFromAnywhereRunTheirCommandsAndAKeyThatFailsIsReportedOnce
     ASSERT_TRUE(IniSetString(kGlobalSection, "FindKey", "Win+Atl+F"));
     ASSERT_TRUE(IniSetString(kGlobalSection, "HideAllPadsKey", "Alt+Shift+F12"));
 
+    auto postHotKey = [&](int id) {
+        return PostMessageA(session.Window(), WM_HOTKEY, id, 0) != FALSE;
+    };
     ASSERT_TRUE(session.Start("/tray", true));
     const SeenMessageBox report = session.Answer(IDOK, [&] {
-        PostHotKey(session, ID_HOTKEY_NEW_PAD);
+        postHotKey(ID_HOTKEY_NEW_PAD);
         PumpMessages(500);
     });
     EXPECT_NE(report.text.find("ShowAllPadsKey=Win+Alt+Q (show all pads): another program"),
@@ -131,16 +128,16 @@ TEST(PadsForward, KeysFromAnywhereRunTheirCommandsAndAKeyThatFailsIsReportedOnce
     EXPECT_FALSE(RegisterHotKey(NULL, taken + 1, MOD_WIN | MOD_ALT, 'N')) << "registered";
     EXPECT_FALSE(RegisterHotKey(NULL, taken + 1, MOD_ALT | MOD_SHIFT, VK_F12)) << "registered";
 
-    ASSERT_TRUE(PostHotKey(session, ID_HOTKEY_NEW_PAD));
+    ASSERT_TRUE(postHotKey(ID_HOTKEY_NEW_PAD));
     ASSERT_TRUE(WaitUntil([&] { return session.OtherPids().size() == 1; }));
     HWND pad = WaitForTopWindow(session.OtherPids()[0], "#32770", nullptr);
     ASSERT_TRUE(pad);
     ASSERT_TRUE(session.Close());
-    ASSERT_TRUE(PostHotKey(session, ID_HOTKEY_FIND));
+    ASSERT_TRUE(postHotKey(ID_HOTKEY_FIND));
     EXPECT_TRUE(Shown(session.Window()));
-    ASSERT_TRUE(PostHotKey(session, ID_HOTKEY_HIDE_ALL_PADS));
+    ASSERT_TRUE(postHotKey(ID_HOTKEY_HIDE_ALL_PADS));
     EXPECT_TRUE(Hidden(pad));
-    ASSERT_TRUE(PostHotKey(session, ID_HOTKEY_SHOW_ALL_PADS));
+    ASSERT_TRUE(postHotKey(ID_HOTKEY_SHOW_ALL_PADS));
     EXPECT_TRUE(ShownInFront(pad));
 
     EXPECT_EQ(IniGetString(kGlobalSection, "ShowAllPadsKeyReported"), "Win+Alt+Q");
