@@ -1,10 +1,6 @@
 #!/usr/bin/env python3
-"""Fails when a program file includes a folder on a higher floor than its own.
-
-The floors, from the top: app; contents and pad; dialogs; launch; padfile; settings;
-framework. res is below them all. A folder may include itself and any folder below it; the
-two windows' folders may not include each other.
-"""
+"""Fails when a program file includes a folder on a higher floor than its own, or the two
+windows' folders, contents and pad, include each other. A folder may include itself."""
 import pathlib
 import re
 import sys
