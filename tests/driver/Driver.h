@@ -14,5 +14,4 @@
 #include "MessageBoxes.h"
 #include "PadLock.h"
 #include "Processes.h"
-#include "RecycleBin.h"
 #include "Wait.h"

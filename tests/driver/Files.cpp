@@ -2,6 +2,7 @@
 
 #include "Wait.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace driver {
@@ -64,6 +65,21 @@ bool RemoveTreeOnce(const std::wstring& folder) {
     SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
     return RemoveDirectoryW(folder.c_str()) ||
            GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+// Wine's own export, absent on Windows; the result is freed from the process heap.
+std::string UnixPath(const std::string& path) {
+    typedef char*(CDECL * UnixFileName)(const wchar_t*);
+    UnixFileName toUnix = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix)
+        return "";
+    char* unix = toUnix(Widen(path).c_str());
+    if (!unix)
+        return "";
+    std::string result(unix);
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
 }
 
 } // namespace
@@ -189,5 +205,21 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::File(const std::string& name) const { return m_path + "\\" + name; }
+
+TestRecycleBin::TestRecycleBin() {
+    const std::string trash = m_folder.File("Trash");
+    m_files = trash + "\\files";
+    const std::string unixPath = UnixPath(m_folder.Path());
+    m_ready = !m_folder.Path().empty() && !unixPath.empty() &&
+              CreateDirectoryA(trash.c_str(), NULL) && CreateDirectoryA(m_files.c_str(), NULL) &&
+              CreateDirectoryA((trash + "\\info").c_str(), NULL) &&
+              SetEnvironmentVariableA("XDG_DATA_HOME", unixPath.c_str());
+}
+
+// The C runtime's copy of the environment is the one the test program started with (NULL
+// removes a variable that was not set).
+TestRecycleBin::~TestRecycleBin() {
+    SetEnvironmentVariableA("XDG_DATA_HOME", getenv("XDG_DATA_HOME"));
+}
 
 } // namespace driver
