@@ -2,6 +2,10 @@
 
 #include "FindWindows.h"
 
+#include <dlgs.h>
+
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace driver {
@@ -41,6 +45,40 @@ HWND FocusTaker() {
                                windowClass.hInstance, NULL);
     }();
     return window;
+}
+
+// The result, or -1 when the window does not answer.
+LRESULT SendW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    return SendW(window, message, wParam, lParam, result) ? static_cast<LRESULT>(result) : -1;
+}
+
+// Empty for an index that names no item.
+std::wstring ItemText(HWND combo, LRESULT index) {
+    std::vector<wchar_t> text(std::max<LRESULT>(SendW(combo, CB_GETLBTEXTLEN, index, 0), 0) + 1);
+    SendW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+// Selects the first item that matches in the chooser's list and tells the chooser.
+bool Pick(HWND chooser, int id, const std::function<bool(HWND, int)>& matches) {
+    HWND combo = GetDlgItem(chooser, id);
+    LRESULT count = SendW(combo, CB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        if (!matches(combo, i))
+            continue;
+        SendW(combo, CB_SETCURSEL, i, 0);
+        SendW(chooser, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        return true;
+    }
+    return false;
+}
+
+bool SetCheck(HWND chooser, int id, bool checked) {
+    HWND box = GetDlgItem(chooser, id);
+    if ((SendW(box, BM_GETCHECK, 0, 0) == BST_CHECKED) != checked)
+        SendW(box, BM_CLICK, 0, 0);
+    return (SendW(box, BM_GETCHECK, 0, 0) == BST_CHECKED) == checked;
 }
 
 } // namespace
@@ -223,6 +261,63 @@ COLORREF ScreenPixel(int x, int y) {
     const COLORREF colour = GetPixel(screen, x, y);
     ReleaseDC(NULL, screen);
     return colour;
+}
+
+bool FillFontChooser(HWND chooser, const FontChoice& choice) {
+    // An item whose data, in the bits that count, is wanted. The style list's data is the
+    // weight and, above it, the italic flag; the size list's is the size in points.
+    auto data = [](LRESULT bits, LRESULT wanted) {
+        return [=](HWND combo, int i) {
+            return (SendW(combo, CB_GETITEMDATA, i, 0) & bits) == wanted;
+        };
+    };
+    return Pick(chooser, cmb1,
+                [&](HWND combo, int i) { return ItemText(combo, i) == choice.face; }) &&
+           Pick(chooser, cmb2, data(-1, MAKELONG(choice.weight, choice.italic ? 1 : 0))) &&
+           Pick(chooser, cmb3, data(0xFFFF, choice.points)) &&
+           Pick(chooser, cmb4, data(0xFFFFFFFF, choice.colour)) &&
+           SetCheck(chooser, chx1, choice.strikeOut) && SetCheck(chooser, chx2, choice.underline);
+}
+
+std::wstring ChosenFace(HWND chooser) {
+    HWND combo = GetDlgItem(chooser, cmb1);
+    return ItemText(combo, SendW(combo, CB_GETCURSEL, 0, 0));
+}
+
+TextLayout MeasureTwoLines(HWND edit, int n) {
+    auto position = [&](int index) {
+        LRESULT packed = SendW(edit, EM_POSFROMCHAR, index, 0);
+        POINT point = {static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))};
+        return point;
+    };
+    // The second line starts after the first's characters and its CR LF.
+    POINT first = position(0), firstEnd = position(n - 1), second = position(n + 2),
+          secondEnd = position(2 * n + 1);
+    TextLayout layout;
+    layout.lineHeight = second.y - first.y;
+    layout.firstLineWidth = firstEnd.x - first.x;
+    layout.secondLineWidth = secondEnd.x - second.x;
+    return layout;
+}
+
+bool ScreenShowsColour(const RECT& rect, COLORREF colour) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    // One copy of the screen, read in this process: far quicker than a screen read per pixel.
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    bool found = false;
+    for (int i = 0; i < width * height && !found; ++i)
+        found = GetPixel(memory, i % width, i / width) == colour;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    return found;
 }
 
 } // namespace driver

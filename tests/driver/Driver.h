@@ -6,7 +6,6 @@
 
 #include "Controls.h"
 #include "Files.h"
-#include "FontChooser.h"
 #include "FindWindows.h"
 #include "HelpViewer.h"
 #include "Ini.h"
