@@ -1,6 +1,10 @@
+// The command line, and the paths on it taken apart, as the program reads them.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "framework/CommandLine.h"
+#include "framework/PathParts.h"
 
 TEST(CommandLine, TheProgramNameAndTheBlanksAfterItAreSkippedAndTheRestKeptAsIs) {
     const struct {
@@ -36,4 +40,26 @@ TEST(CommandLine, TheUnicodeCommandLineIsSkippedTheSameWay) {
     EXPECT_STREQ(L"/tray", SkipProgramName(L"\"C:\\Qu\x0101ll\x014Dw\\Quillow.exe\" /tray"));
     EXPECT_STREQ(L"\x0101.ql ", SkipProgramName(L"Quill\x014Dw.exe \t\x0101.ql "));
     EXPECT_STREQ(L"", SkipProgramName(L"\"Quillow.exe"));
+}
+
+namespace {
+
+std::string Str(const CString& s) { return std::string(s.GetString(), s.GetLength()); }
+
+} // namespace
+
+TEST(SplitPathParts, EveryPartIsCutTo255CharactersAndTheExtensionStartsAtTheLastDot) {
+    const std::string folder = "\\" + std::string(400, 'f') + "\\";
+    const std::string extension = "." + std::string(300, 'e');
+    PathParts parts = SplitPath(("C:" + folder + "name" + extension).c_str());
+    EXPECT_EQ("C:", Str(parts.strDrive));
+    EXPECT_EQ(folder.substr(0, 255), Str(parts.strFolder));
+    EXPECT_EQ("name", Str(parts.strName));
+    EXPECT_EQ(extension.substr(0, 255), Str(parts.strExtension));
+
+    parts = SplitPath("C:\\Old.Pads/sub\\archive.2.ql");
+    EXPECT_EQ("C:", Str(parts.strDrive));
+    EXPECT_EQ("\\Old.Pads/sub\\", Str(parts.strFolder));
+    EXPECT_EQ("archive.2", Str(parts.strName));
+    EXPECT_EQ(".ql", Str(parts.strExtension));
 }
