@@ -23,7 +23,7 @@ TEST(PadFontSettings, EveryFaceNameComesBackExactly) {
         font.nSize = 105;
         WritePadFont("Faces.ql", font);
         EXPECT_EQ(c.stored, IniGetString("Faces.ql", "FontFace"));
-        EXPECT_TRUE(c.face == ReadPadFont("Faces.ql", PadFont()).szFace) << c.stored;
+        EXPECT_TRUE(c.face == ReadPadFont(ReadPadSections("Faces.ql"), PadFont()).szFace) << c.stored;
     }
     EXPECT_EQ("10.5", IniGetString("Faces.ql", "FontSize"));
 }

@@ -100,3 +100,19 @@ TEST(PadSection, IsTheFileNameCutTo255CharactersWithItsExtensionReplacedByQl) {
     for (const auto& c : cases)
         EXPECT_EQ(c.second, std::string(PadSectionName(c.first.c_str()))) << c.first;
 }
+
+// A value taken from a section read whole must be the one a read of the key alone gives.
+TEST(SettingsSection, ValuesReadFromTheWholeSectionMatchTheProfileFunctions) {
+    ScopedIni ini;
+    const char* const values[] = {"12",    "-250",  "+7",         "  40 ",       "12abc",
+                                  "abc",   "",      "0x1F",       "0X1F",        "0o17",
+                                  "0b101", "-0x10", "4294967295", "99999999999", "16777215",
+                                  "\"5\"", "'-3'",  "\"quoted",   "1 2",         "-"};
+    for (const char* value : values) {
+        IniSetString("Values.ql", "Key", value);
+        CSettingsSection section = ReadSettingsSection("Values.ql");
+        EXPECT_EQ(ReadSettingInt("Values.ql", "KEY", -77), section.GetInt("key", -77)) << value;
+        EXPECT_STREQ(ReadSettingString("Values.ql", "Key", ""), section.GetString("Key")) << value;
+    }
+    EXPECT_EQ(-77, ReadSettingsSection("Values.ql").GetInt("Missing", -77));
+}
