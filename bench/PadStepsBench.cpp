@@ -37,9 +37,7 @@ std::string ExeFolder() {
     return folder.substr(0, folder.find_last_of('\\'));
 }
 
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT uMsg, WPARAM, LPARAM) {
-    return uMsg == WM_INITDIALOG;
-}
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT uMsg, WPARAM, LPARAM) { return uMsg == WM_INITDIALOG; }
 
 // One pad start, step by step; each line of the output file is "step<TAB>ms".
 int RunChild(double startedMs, const char* pszPad, const char* pszOut) {
@@ -60,8 +58,9 @@ int RunChild(double startedMs, const char* pszPad, const char* pszOut) {
     CString strPath = FullPath(pszPad);
     CString strSection = PadSectionName(strPath);
     step("full path and section");
-    ReadPadColor(strSection);
-    step("colour (settings reads)");
+    PadSections sections = ReadPadSections(strSection);
+    ReadPadColor(sections);
+    step("settings: one reading of both sections");
     GetPrivateProfileIntA(strSection, "BkColor", -1, strIni);
     step("one bare profile read");
     CFile file;
@@ -91,12 +90,12 @@ int RunChild(double startedMs, const char* pszPad, const char* pszOut) {
     step("linked text font");
     SetWindowTextW(GetDlgItem(hWnd, IDC_PAD_EDIT), strText);
     step("set the text");
-    ReadShowOnStartup(strSection, 0);
-    ReadAlwaysOnTop(strSection);
+    ReadShowOnStartup(sections.pad, 0);
+    ReadAlwaysOnTop(sections.pad);
     const StoredPlacement none = {0, 0, 0, 0};
-    ReadPlacement(QUILLOW_GLOBAL_SECTION, none);
-    ReadPlacement(strSection, none);
-    step("flags and placement (settings reads)");
+    ReadPlacement(sections.global, none);
+    ReadPlacement(sections.pad, none);
+    step("flags and placement (from the reading)");
     ShowWindow(hWnd, SW_SHOW);
     UpdateWindow(hWnd);
     step("show and first paint");
@@ -122,8 +121,8 @@ int main(int argc, char** argv) {
     const std::string folder = ExeFolder();
     const std::string pad = folder + "\\Bench steps.ql";
     const std::string out = folder + "\\pad-steps.txt";
-    HANDLE handle =
-        CreateFileA(pad.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE handle = CreateFileA(pad.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, NULL);
     DWORD written = 0;
     std::string text;
     for (int i = 0; i < 40; ++i)
@@ -138,8 +137,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i <= runs; ++i) {
         char started[64];
         snprintf(started, sizeof started, "%.3f", NowMs());
-        std::string line = std::string("\"") + self + "\" " + kChildSwitch + " " + started +
-                           " \"" + pad + "\" \"" + (i ? out : out + ".warm") + "\"";
+        std::string line = std::string("\"") + self + "\" " + kChildSwitch + " " + started + " \"" +
+                           pad + "\" \"" + (i ? out : out + ".warm") + "\"";
         std::vector<char> buffer(line.begin(), line.end());
         buffer.push_back('\0');
         STARTUPINFOA startup = {};

@@ -239,15 +239,17 @@ template <> BOOL CString::LoadString(UINT nID) {
     return FALSE;
 }
 
+// The system's own formatting, not the C++ runtime's: no format here needs more, and the
+// runtime's brings its floating-point printing into the program.
 template <> void CString::Format(const char* pszFormat, ...) {
     va_list args;
     va_start(args, pszFormat);
     va_list measure;
     va_copy(measure, args);
-    int n = vsnprintf(NULL, 0, pszFormat, measure);
+    int n = _vscprintf(pszFormat, measure);
     va_end(measure);
     if (n > 0 && GetBuffer(n)) {
-        vsnprintf(m_pchData, n + 1, pszFormat, args);
+        _vsnprintf(m_pchData, static_cast<size_t>(n) + 1, pszFormat, args);
         ReleaseBuffer(n);
     } else {
         Empty();

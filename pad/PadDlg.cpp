@@ -47,7 +47,7 @@ CPadDlg::CPadDlg(CWnd* pParent)
       m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
       m_encoding(padCodePage), m_font(), m_bFontSizeUnsaved(FALSE), m_nWheelRest(0),
       m_bInFailureMessage(FALSE), m_bClosing(FALSE), m_bErased(FALSE), m_bInsertionCut(FALSE),
-      m_nPadCommandMsg(PadCommandMessage()) {
+      m_bPlaced(FALSE), m_nPadCommandMsg(PadCommandMessage()) {
     UseUnicode();
 }
 
@@ -104,14 +104,15 @@ void CPadDlg::LoadPad(const char* path) {
     // A full path: every later step acts on the file the pad holds, whatever the current
     // folder becomes meanwhile.
     m_path = FullPath(*path ? StripQuotes(path) : MakeNewPadPath());
-    m_bkColor = ReadPadColor(SectionName());
+    m_startSettings = ReadPadSections(SectionName());
+    m_bkColor = ReadPadColor(m_startSettings);
     UpdateBrush();
     PadFont builtIn = {};
     lstrcpynW(builtIn.szFace, kTextFontName, LF_FACESIZE);
     builtIn.nSize = kTextFontSize;
     builtIn.nWeight = FW_NORMAL;
     builtIn.crText = RGB(0, 0, 0);
-    m_font = ReadPadFont(SectionName(), builtIn);
+    m_font = ReadPadFont(m_startSettings, builtIn);
     m_bFontSizeUnsaved = FALSE;
     ApplyFont();
 
@@ -138,8 +139,8 @@ void CPadDlg::LoadPad(const char* path) {
     }
 
     SetWindowText(SectionName());
-    ApplyAutoStartup(FALSE);
-    ApplyAlwaysOnTop(FALSE);
+    ApplyAutoStartup(ReadShowOnStartup(m_startSettings.pad, kFlagNotStored), FALSE);
+    ApplyAlwaysOnTop(ReadAlwaysOnTop(m_startSettings.pad, kFlagNotStored), FALSE);
 }
 
 void CPadDlg::LoadText() {
@@ -285,8 +286,15 @@ void CPadDlg::OnEndSession(BOOL bEnding) {
 
 // Both flags are written back as 0 or 1. A flag already stored so needs no write: every write
 // rewrites the whole settings file, which all pads starting at logon wait for in turn.
-void CPadDlg::ApplyAutoStartup(BOOL toggle) {
-    int nStored = ReadShowOnStartup(SectionName(), kFlagNotStored);
+void CPadDlg::OnAutoStartup() {
+    ApplyAutoStartup(ReadShowOnStartup(SectionName(), kFlagNotStored), TRUE);
+}
+
+void CPadDlg::OnAlwaysOnTop() {
+    ApplyAlwaysOnTop(ReadAlwaysOnTop(SectionName(), kFlagNotStored), TRUE);
+}
+
+void CPadDlg::ApplyAutoStartup(int nStored, BOOL toggle) {
     int nValue = nStored == kFlagNotStored ? 1 : nStored;
     int nNew = (toggle ? nValue == 0 : nValue != 0) ? 1 : 0;
     CheckPadMenuItem(m_hWnd, ID_PAD_AUTO_STARTUP, nNew);
@@ -294,8 +302,7 @@ void CPadDlg::ApplyAutoStartup(BOOL toggle) {
         WriteShowOnStartup(SectionName(), nNew);
 }
 
-void CPadDlg::ApplyAlwaysOnTop(BOOL toggle) {
-    int nStored = ReadAlwaysOnTop(SectionName(), kFlagNotStored);
+void CPadDlg::ApplyAlwaysOnTop(int nStored, BOOL toggle) {
     int nValue = nStored == kFlagNotStored ? 0 : nStored;
     int nNew = (toggle ? nValue == 0 : nValue != 0) ? 1 : 0;
     SetWindowPos(nNew ? &wndTopMost : &wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -391,7 +398,13 @@ void CPadDlg::OnShowWindow(BOOL bShow, UINT) {
     // leave the caret after the last character, in view.
     m_edit.SetSel(-1, -1);
     m_edit.ScrollCaret();
-    RestoreWindowPlacement(m_hWnd, SectionName());
+    if (m_bPlaced) {
+        RestoreWindowPlacement(m_hWnd, SectionName());
+        return;
+    }
+    RestoreWindowPlacement(m_hWnd, SectionName(), m_startSettings);
+    m_startSettings = PadSections();
+    m_bPlaced = TRUE;
 }
 
 void CPadDlg::OnSize(UINT nType, int cx, int cy) {

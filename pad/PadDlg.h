@@ -52,16 +52,20 @@ class CPadDlg : public CDialog {
     BOOL m_bErased;
     // Set when the edit's limit cut an insertion short, until the change it made arrives.
     BOOL m_bInsertionCut;
+    // The settings as the pad read them at its load, kept until its first showing has put
+    // the window in its place: one reading of the file for the whole start.
+    PadSections m_startSettings;
+    BOOL m_bPlaced;
 
     // Binds the pad to a file (a new one when the path is empty) and shows its text.
     void LoadPad(const char* path);
     // Writes the text to the file if the user changed it; FALSE, after telling the user why,
     // when it could not be written. The text then stays in the window.
     BOOL SavePad();
-    // The two per-pad flags, kept only in the pad's section: shown and written back
-    // normalised, or flipped when toggle is TRUE.
-    void ApplyAutoStartup(BOOL toggle);
-    void ApplyAlwaysOnTop(BOOL toggle);
+    // The two per-pad flags, kept only in the pad's section: the stored value (INT_MIN when
+    // missing) shown and written back normalised, or flipped when toggle is TRUE.
+    void ApplyAutoStartup(int nStored, BOOL toggle);
+    void ApplyAlwaysOnTop(int nStored, BOOL toggle);
     // Makes the brush match m_bkColor and repaints the window.
     void UpdateBrush();
 
@@ -122,8 +126,8 @@ class CPadDlg : public CDialog {
     void OnRenamePad();
     void OnPadOptions();
     void OnAboutPad();
-    void OnAutoStartup() { ApplyAutoStartup(TRUE); }
-    void OnAlwaysOnTop() { ApplyAlwaysOnTop(TRUE); }
+    void OnAutoStartup();
+    void OnAlwaysOnTop();
     void OnHomePage();
     void OnFeedback();
 

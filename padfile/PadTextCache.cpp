@@ -146,7 +146,7 @@ UINT CPadTextCache::AddWord(const char* pch, int nLength) {
     }
     const UINT nWord = static_cast<UINT>(m_wordStarts.size());
     m_wordStarts.push_back(static_cast<UINT>(m_words.size()));
-    m_words.append(pch, nLength);
+    m_words.insert(m_words.end(), pch, pch + nLength);
     m_words.push_back('\0');
     m_wordTable[i] = nWord + 1;
     return nWord;
@@ -167,7 +167,7 @@ CString CPadTextCache::IndexText(const CString& strFolded) {
     }
     std::sort(words.begin(), words.end());
     words.erase(std::unique(words.begin(), words.end()), words.end());
-    std::string bytes;
+    std::vector<char> bytes;
     UINT nBefore = 0;
     for (UINT nWord : words) {
         for (UINT nDistance = nWord - nBefore;; nDistance >>= 7) {

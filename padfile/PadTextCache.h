@@ -8,7 +8,6 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
 #include "framework/CString.h"
@@ -62,7 +61,7 @@ class CPadTextCache {
     // The dictionary: every word met, folded and NUL-terminated, one after the other; where
     // each begins, by number; and a hash table of numbers plus one (0 for a free slot). It
     // only grows, by the words that the pads bring in.
-    std::string m_words;
+    std::vector<char> m_words;
     std::vector<UINT> m_wordStarts;
     std::vector<UINT> m_wordTable;
 };

@@ -20,29 +20,6 @@ int ScreenDpi() {
     return nDpi > 0 ? nDpi : 96;
 }
 
-// The value of the key among the section's "key=value" lines, or empty. Blanks around the
-// key and the value, and one pair of quotes around the value, go, as the profile functions
-// drop them.
-CString FindValue(const CString& strLines, const char* pszKey) {
-    for (int nStart = 0; nStart < strLines.GetLength();) {
-        CString strLine(strLines.GetString() + nStart);
-        nStart += strLine.GetLength() + 1;
-        int nEquals = 0;
-        while (nEquals < strLine.GetLength() && strLine.GetAt(nEquals) != '=')
-            ++nEquals;
-        CString strKey = strLine.Left(nEquals);
-        if (nEquals == strLine.GetLength() || strKey.TrimLeft().TrimRight().CompareNoCase(pszKey))
-            continue;
-        CString strValue = strLine.Mid(nEquals + 1);
-        strValue.TrimLeft().TrimRight();
-        int n = strValue.GetLength();
-        if (n >= 2 && strValue.GetAt(0) == '"' && strValue.GetAt(n - 1) == '"')
-            strValue = strValue.Mid(1, n - 2);
-        return strValue;
-    }
-    return CString();
-}
-
 // A whole decimal number, an optional sign and digits only; FALSE for anything else. Numbers
 // too long for an int come back as the largest of their sign.
 BOOL ParseInt(const char* psz, int& nValue) {
@@ -206,27 +183,24 @@ PadFont PadFont::FromChoice(const LOGFONTW& logFont, int nSize, COLORREF crText)
     return font;
 }
 
-PadFont ReadPadFont(const char* pszSection, const PadFont& builtIn) {
+PadFont ReadPadFont(const PadSections& sections, const PadFont& builtIn) {
     PadFont font = builtIn;
     // The default first, then the pad's own over it: a value that cannot be read leaves
     // what was there.
-    const CString strSections[2] = {ReadSettingsSection(QUILLOW_GLOBAL_SECTION),
-                                    ReadSettingsSection(pszSection)};
-    for (const CString& strLines : strSections) {
-        if (strLines.IsEmpty())
-            continue;
+    const CSettingsSection* const order[2] = {&sections.global, &sections.pad};
+    for (const CSettingsSection* pSection : order) {
         int n = 0;
-        DecodeFace(FindValue(strLines, KEY_FONT_FACE), font.szFace);
-        ParseSize(FindValue(strLines, KEY_FONT_SIZE), font.nSize);
-        if (ParseInt(FindValue(strLines, KEY_FONT_WEIGHT), n))
+        DecodeFace(pSection->GetString(KEY_FONT_FACE), font.szFace);
+        ParseSize(pSection->GetString(KEY_FONT_SIZE), font.nSize);
+        if (ParseInt(pSection->GetString(KEY_FONT_WEIGHT), n))
             font.nWeight = n < FW_THIN ? FW_THIN : n > FW_HEAVY ? FW_HEAVY : n;
-        if (ParseInt(FindValue(strLines, KEY_FONT_ITALIC), n))
+        if (ParseInt(pSection->GetString(KEY_FONT_ITALIC), n))
             font.bItalic = n != 0;
-        if (ParseInt(FindValue(strLines, KEY_FONT_UNDERLINE), n))
+        if (ParseInt(pSection->GetString(KEY_FONT_UNDERLINE), n))
             font.bUnderline = n != 0;
-        if (ParseInt(FindValue(strLines, KEY_FONT_STRIKEOUT), n))
+        if (ParseInt(pSection->GetString(KEY_FONT_STRIKEOUT), n))
             font.bStrikeOut = n != 0;
-        if (ParseInt(FindValue(strLines, KEY_TEXT_COLOR), n) && n >= 0 && n <= 0xFFFFFF)
+        if (ParseInt(pSection->GetString(KEY_TEXT_COLOR), n) && n >= 0 && n <= 0xFFFFFF)
             font.crText = static_cast<COLORREF>(n);
     }
     return font;
@@ -246,10 +220,9 @@ void WritePadFontSize(const char* pszSection, int nSize) {
     WriteSettingString(pszSection, KEY_FONT_SIZE, SizeText(nSize));
 }
 
-void CopyPadFontSettings(const char* pszOldSection, const char* pszNewSection) {
-    CString strLines = ReadSettingsSection(pszOldSection);
+void CopyPadFontSettings(const CSettingsSection& oldSection, const char* pszNewSection) {
     for (const char* pszKey : kFontKeys) {
-        CString strValue = FindValue(strLines, pszKey);
+        CString strValue = oldSection.GetString(pszKey);
         if (!strValue.IsEmpty())
             WriteSettingString(pszNewSection, pszKey, strValue);
     }

@@ -9,6 +9,8 @@
 #pragma once
 #include <windows.h>
 
+#include "settings/PadSettings.h"
+
 // Tenths of a point, the unit of the system font chooser.
 const int kMinFontSize = 60;
 const int kMaxFontSize = 720;
@@ -28,11 +30,11 @@ struct PadFont {
     static PadFont FromChoice(const LOGFONTW& logFont, int nSize, COLORREF crText);
 };
 
-// Each key from the section, else from the global section, else from builtIn.
-PadFont ReadPadFont(const char* pszSection, const PadFont& builtIn);
+// Each key from the pad's section, else from the global section, else from builtIn.
+PadFont ReadPadFont(const PadSections& sections, const PadFont& builtIn);
 // Every key of the font.
 void WritePadFont(const char* pszSection, const PadFont& font);
 // The size alone, as the quick sizes leave it.
 void WritePadFontSize(const char* pszSection, int nSize);
 // Copies the font keys the old section has, as they are, into the new one.
-void CopyPadFontSettings(const char* pszOldSection, const char* pszNewSection);
+void CopyPadFontSettings(const CSettingsSection& oldSection, const char* pszNewSection);

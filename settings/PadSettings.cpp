@@ -9,24 +9,35 @@ CString PadSectionName(CString strPath) { return SplitPath(strPath).strName + ".
 
 void DeletePadSection(CString strSection) { DeleteSettingsSection(strSection); }
 
-int ReadBkColor(const char* pszSection) {
-    return ReadSettingInt(pszSection, KEY_BKCOLOR, COLOR_NOT_SET);
+PadSections ReadPadSections(const char* pszSection) {
+    const char* const names[2] = {pszSection, QUILLOW_GLOBAL_SECTION};
+    CSettingsSection sections[2];
+    ReadSettingsSections(names, sections, 2);
+    return PadSections{sections[0], sections[1]};
+}
+
+int ReadBkColor(const CSettingsSection& section) {
+    return section.GetInt(KEY_BKCOLOR, COLOR_NOT_SET);
 }
 
 void WriteBkColor(const char* pszSection, COLORREF crColor) {
     WriteSettingInt(pszSection, KEY_BKCOLOR, static_cast<int>(crColor));
 }
 
-COLORREF ReadPadColor(const char* pszSection) {
+COLORREF ReadPadColor(const PadSections& sections) {
     // Only -1 means "not set"; any other value, negative or not, is a colour.
-    int nColor = ReadBkColor(pszSection);
+    int nColor = ReadBkColor(sections.pad);
     if (nColor == COLOR_NOT_SET)
-        nColor = ReadBkColor(QUILLOW_GLOBAL_SECTION);
+        nColor = ReadBkColor(sections.global);
     return nColor == COLOR_NOT_SET ? DEFAULT_PAD_COLOR : static_cast<COLORREF>(nColor);
 }
 
 int ReadShowOnStartup(const char* pszSection, int nDefault) {
     return ReadSettingInt(pszSection, KEY_SHOW_ON_STARTUP, nDefault);
+}
+
+int ReadShowOnStartup(const CSettingsSection& section, int nDefault) {
+    return section.GetInt(KEY_SHOW_ON_STARTUP, nDefault);
 }
 
 void WriteShowOnStartup(const char* pszSection, int nValue) {
@@ -37,16 +48,20 @@ int ReadAlwaysOnTop(const char* pszSection, int nDefault) {
     return ReadSettingInt(pszSection, KEY_ALWAYS_ON_TOP, nDefault);
 }
 
+int ReadAlwaysOnTop(const CSettingsSection& section, int nDefault) {
+    return section.GetInt(KEY_ALWAYS_ON_TOP, nDefault);
+}
+
 void WriteAlwaysOnTop(const char* pszSection, int nValue) {
     WriteSettingInt(pszSection, KEY_ALWAYS_ON_TOP, nValue);
 }
 
-StoredPlacement ReadPlacement(const char* pszSection, const StoredPlacement& defaults) {
+StoredPlacement ReadPlacement(const CSettingsSection& section, const StoredPlacement& defaults) {
     StoredPlacement placement;
-    placement.x = ReadSettingInt(pszSection, KEY_ROW, defaults.x);
-    placement.y = ReadSettingInt(pszSection, KEY_COLUMN, defaults.y);
-    placement.cx = ReadSettingInt(pszSection, KEY_WIDTH, defaults.cx);
-    placement.cy = ReadSettingInt(pszSection, KEY_HEIGHT, defaults.cy);
+    placement.x = section.GetInt(KEY_ROW, defaults.x);
+    placement.y = section.GetInt(KEY_COLUMN, defaults.y);
+    placement.cx = section.GetInt(KEY_WIDTH, defaults.cx);
+    placement.cy = section.GetInt(KEY_HEIGHT, defaults.cy);
     return placement;
 }
 
@@ -61,11 +76,12 @@ void WriteSize(const char* pszSection, int cx, int cy) {
 }
 
 void MovePadSettings(const char* pszOldSection, const char* pszNewSection) {
+    const CSettingsSection old = ReadSettingsSection(pszOldSection);
     const StoredPlacement noPlacement = {0, 0, 0, 0};
-    StoredPlacement placement = ReadPlacement(pszOldSection, noPlacement);
-    int nShowOnStartup = ReadShowOnStartup(pszOldSection, 1);
-    int nAlwaysOnTop = ReadAlwaysOnTop(pszOldSection);
-    int nBkColor = ReadBkColor(pszOldSection);
+    StoredPlacement placement = ReadPlacement(old, noPlacement);
+    int nShowOnStartup = ReadShowOnStartup(old, 1);
+    int nAlwaysOnTop = ReadAlwaysOnTop(old);
+    int nBkColor = ReadBkColor(old);
 
     WritePosition(pszNewSection, placement.x, placement.y);
     WriteSize(pszNewSection, placement.cx, placement.cy);
@@ -74,7 +90,7 @@ void MovePadSettings(const char* pszOldSection, const char* pszNewSection) {
     // A colour that was never set stays unset, so the pad keeps following the default.
     if (nBkColor >= 0)
         WriteBkColor(pszNewSection, static_cast<COLORREF>(nBkColor));
-    CopyPadFontSettings(pszOldSection, pszNewSection);
+    CopyPadFontSettings(old, pszNewSection);
 
     DeleteSettingsSection(pszOldSection);
 }

@@ -115,6 +115,22 @@ template <typename Write> BOOL WriteLocked(Write write) {
     return ReportFailedWrite(bWritten, dwError, strPath);
 }
 
+// The section's lines, called with the lock held. A section that does not fit comes back
+// cut, its length two short of the buffer's.
+CString SectionLines(const char* pszSection, const char* pszPath) {
+    CString strLines;
+    for (DWORD nSize = 1024;; nSize *= 2) {
+        char* p = strLines.GetBuffer(static_cast<int>(nSize));
+        if (!p)
+            return CString();
+        DWORD n = ::GetPrivateProfileSectionA(pszSection, p, nSize, pszPath);
+        if (n + 2 < nSize || nSize >= 0x100000) {
+            strLines.ReleaseBuffer(static_cast<int>(n));
+            return strLines;
+        }
+    }
+}
+
 } // namespace
 
 int ReadSettingInt(const char* pszSection, const char* pszKey, int nDefault) {
@@ -141,21 +157,18 @@ CString ReadSettingString(const char* pszSection, const char* pszKey, const char
     }
 }
 
-CString ReadSettingsSection(const char* pszSection) {
+CSettingsSection ReadSettingsSection(const char* pszSection) {
+    CSettingsSection section;
+    ReadSettingsSections(&pszSection, &section, 1);
+    return section;
+}
+
+void ReadSettingsSections(const char* const* ppszSections, CSettingsSection* pSections,
+                          int nCount) {
     const CString& strPath = ThisProcess().Path();
     CSettingsLock lock;
-    // A section that does not fit comes back cut, its length two short of the buffer's.
-    CString strLines;
-    for (DWORD nSize = 1024;; nSize *= 2) {
-        char* p = strLines.GetBuffer(static_cast<int>(nSize));
-        if (!p)
-            return CString();
-        DWORD n = ::GetPrivateProfileSectionA(pszSection, p, nSize, strPath);
-        if (n + 2 < nSize || nSize >= 0x100000) {
-            strLines.ReleaseBuffer(static_cast<int>(n));
-            return strLines;
-        }
-    }
+    for (int i = 0; i < nCount; ++i)
+        pSections[i] = CSettingsSection(SectionLines(ppszSections[i], strPath));
 }
 
 BOOL WriteSettingInt(const char* pszSection, const char* pszKey, int nValue) {

@@ -1,6 +1,7 @@
 // Every read and write of the settings file, QUILLOW.INI. All processes (the contents window
 // and every pad) read and write it key by key at the moment they need a value; no value is
-// cached. The file's place is looked up once per process. Section and key names ignore case; integers are stored as signed decimal text.
+// cached. The file's place is looked up once per process. Section and key names ignore case;
+// integers are stored as signed decimal text.
 //
 // Each call holds a lock meanwhile, so that the calls of all processes take turns: the named
 // mutex "Marrowdale.Quillow.Settings:" followed by the file's full path in capitals with "/"
@@ -10,13 +11,15 @@
 #include <windows.h>
 
 #include "framework/CString.h"
+#include "settings/SettingsSection.h"
 
 // The value, or nDefault when the key or the file is missing.
 int ReadSettingInt(const char* pszSection, const char* pszKey, int nDefault);
 CString ReadSettingString(const char* pszSection, const char* pszKey, const char* pszDefault);
-// Every line of the section, "key=value" each, separated and ended by NULs: one reading of
-// the file for a reader that wants several keys.
-CString ReadSettingsSection(const char* pszSection);
+// Every line of the section: one reading of the file for a reader that wants several keys.
+CSettingsSection ReadSettingsSection(const char* pszSection);
+// Several sections in one hold of the lock, so that they belong together.
+void ReadSettingsSections(const char* const* ppszSections, CSettingsSection* pSections, int nCount);
 // Creates the section and the file when needed. The first write in a process that fails tells
 // the user which file could not be written, and why.
 BOOL WriteSettingInt(const char* pszSection, const char* pszKey, int nValue);

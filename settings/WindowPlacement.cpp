@@ -26,15 +26,19 @@ void SaveWindowPlacement(HWND hWnd, const char* pszSection) {
 }
 
 void RestoreWindowPlacement(HWND hWnd, const char* pszSection) {
+    RestoreWindowPlacement(hWnd, pszSection, ReadPadSections(pszSection));
+}
+
+void RestoreWindowPlacement(HWND hWnd, const char* pszSection, const PadSections& sections) {
     RECT rect;
     ::GetWindowRect(hWnd, &rect);
     RECT rectDesktop;
     ::GetWindowRect(::GetDesktopWindow(), &rectDesktop);
 
     const StoredPlacement noPlacement = {0, 0, 0, 0};
-    StoredPlacement defaultSize = ReadPlacement(QUILLOW_GLOBAL_SECTION, noPlacement);
+    StoredPlacement defaultSize = ReadPlacement(sections.global, noPlacement);
     const StoredPlacement defaults = {rect.left, rect.top, defaultSize.cx, defaultSize.cy};
-    StoredPlacement placement = ReadPlacement(pszSection, defaults);
+    StoredPlacement placement = ReadPlacement(sections.pad, defaults);
 
     // Only the top-left corner is pulled back, and only onto the primary display.
     if (placement.x < 0 || placement.x > rectDesktop.right || placement.y < 0 ||

@@ -102,6 +102,22 @@ TEST(PadSection, IsTheFileNameCutTo255CharactersWithItsExtensionReplacedByQl) {
         EXPECT_EQ(c.second, std::string(PadSectionName(c.first.c_str()))) << c.first;
 }
 
+// A value taken from a section read whole must be the one a read of the key alone gives.
+TEST(SettingsSection, ValuesReadFromTheWholeSectionMatchTheProfileFunctions) {
+    ScopedIni ini;
+    const char* const values[] = {"12",    "-250",  "+7",         "  40 ",       "12abc",
+                                  "abc",   "",      "0x1F",       "0X1F",        "0o17",
+                                  "0b101", "-0x10", "4294967295", "99999999999", "16777215",
+                                  "\"5\"", "'-3'",  "\"quoted",   "1 2",         "-"};
+    for (const char* value : values) {
+        IniSetString("Values.ql", "Key", value);
+        CSettingsSection section = ReadSettingsSection("Values.ql");
+        EXPECT_EQ(ReadSettingInt("Values.ql", "KEY", -77), section.GetInt("key", -77)) << value;
+        EXPECT_STREQ(ReadSettingString("Values.ql", "Key", ""), section.GetString("Key")) << value;
+    }
+    EXPECT_EQ(-77, ReadSettingsSection("Values.ql").GetInt("Missing", -77));
+}
+
 // Face names as QUILLOW.INI keeps them: readable when the code page holds them, escaped UTF-8
 // otherwise, and back exactly either way.
 TEST(PadFontSettings, EveryFaceNameComesBackExactly) {
@@ -120,7 +136,8 @@ TEST(PadFontSettings, EveryFaceNameComesBackExactly) {
         font.nSize = 105;
         WritePadFont("Faces.ql", font);
         EXPECT_EQ(c.stored, IniGetString("Faces.ql", "FontFace"));
-        EXPECT_TRUE(c.face == ReadPadFont("Faces.ql", PadFont()).szFace) << c.stored;
+        EXPECT_TRUE(c.face == ReadPadFont(ReadPadSections("Faces.ql"), PadFont()).szFace)
+            << c.stored;
     }
     EXPECT_EQ("10.5", IniGetString("Faces.ql", "FontSize"));
 }
