@@ -37,6 +37,8 @@ class CContentsSearch {
         // than the names.
         std::unique_ptr<PadWords> pWords;
     };
+    // In the order of a sorted list box.
+    void SortPads();
     void ReadTexts();
     // Tests the pads against the words; with bOnlyMatched only those that matched before,
     // which is enough when the new words narrow the old ones down, as typing on does.

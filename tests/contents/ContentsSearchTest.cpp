@@ -138,3 +138,48 @@ TEST(ContentsSearch, WordsMatchNamesAndTextsInAnyCaseAndScript) {
         EXPECT_EQ(found, s.found);
     }
 }
+
+// The list takes the pads in the search's order as they come, so it must be the sorted list
+// box's order (the locale's, without regard to case) whatever the punctuation and letters.
+TEST(ContentsSearch, PadsComeInTheOrderOfASortedListBox) {
+    TempFolder home;
+    const char* const names[] = {"a-b.ql",
+                                 "ab.ql",
+                                 "A c.ql",
+                                 "a_b.ql",
+                                 "\xC4pfel.ql",
+                                 "apple.ql",
+                                 "Apple 2.ql",
+                                 "apple10.ql",
+                                 "apple9.ql",
+                                 "'quote.ql",
+                                 "zebra.ql",
+                                 "Zoo.ql",
+                                 "\xE9"
+                                 "clair.ql",
+                                 "10.ql",
+                                 "2.ql",
+                                 "~tilde.ql",
+                                 "(paren).ql",
+                                 "co-op.ql",
+                                 "coop.ql",
+                                 "COOP.ql"};
+    for (const char* name : names)
+        ASSERT_TRUE(WriteFileBytes(home.File(name), "x"));
+    CContentsSearch search;
+    ASSERT_TRUE(SetCurrentDirectoryA(home.Path().c_str()));
+    search.BeginListing();
+    CFileFind finder;
+    for (BOOL found = finder.FindFile("*.ql"); found; found = finder.FindNextFile()) {
+        CString name;
+        ASSERT_TRUE(finder.GetFileName(name));
+        search.AddPad(name, FALSE, finder.GetFindData());
+    }
+    search.EndListing();
+    ASSERT_EQ(static_cast<int>(std::size(names)) - 1, search.GetCount()); // coop and COOP
+    for (int i = 1; i < search.GetCount(); ++i)
+        EXPECT_NE(CSTR_GREATER_THAN,
+                  CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, search.GetName(i - 1), -1,
+                                 search.GetName(i), -1))
+            << search.GetName(i - 1).GetString() << " before " << search.GetName(i).GetString();
+}
