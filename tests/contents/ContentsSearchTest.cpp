@@ -15,6 +15,19 @@ namespace {
 
 const char kMonday[] = "Monday, 03-02-98 at 10-15-30PM.ql";
 
+// Lists the folder's pads into the search, as the contents window does.
+void ListFolder(CContentsSearch& search, const std::string& folder) {
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    search.BeginListing();
+    CFileFind finder;
+    for (BOOL found = finder.FindFile("*.ql"); found; found = finder.FindNextFile()) {
+        CString name;
+        ASSERT_TRUE(finder.GetFileName(name));
+        search.AddPad(name, FALSE, finder.GetFindData());
+    }
+    search.EndListing();
+}
+
 std::string CountLine(ContentsSession& session) {
     return WindowText(ControlOf(session.Window(), IDC_CONTENTS_SEARCH_COUNT));
 }
@@ -95,15 +108,7 @@ TEST(ContentsSearch, WordsMatchNamesAndTextsInAnyCaseAndScript) {
         ASSERT_TRUE(WriteFileBytes(home.File(pad.name), pad.bytes));
 
     CContentsSearch search;
-    ASSERT_TRUE(SetCurrentDirectoryA(home.Path().c_str()));
-    search.BeginListing();
-    CFileFind finder;
-    for (BOOL found = finder.FindFile("*.ql"); found; found = finder.FindNextFile()) {
-        CString name;
-        ASSERT_TRUE(finder.GetFileName(name));
-        search.AddPad(name, FALSE, finder.GetFindData());
-    }
-    search.EndListing();
+    ASSERT_NO_FATAL_FAILURE(ListFolder(search, home.Path()));
 
     const Items all = {"Broken.ql", "Cyrillic.ql", "Empty.ql",
                        "Greek.ql",  "Recipes.ql",  "Western.ql"};
@@ -143,39 +148,15 @@ TEST(ContentsSearch, WordsMatchNamesAndTextsInAnyCaseAndScript) {
 // box's order (the locale's, without regard to case) whatever the punctuation and letters.
 TEST(ContentsSearch, PadsComeInTheOrderOfASortedListBox) {
     TempFolder home;
-    const char* const names[] = {"a-b.ql",
-                                 "ab.ql",
-                                 "A c.ql",
-                                 "a_b.ql",
-                                 "\xC4pfel.ql",
-                                 "apple.ql",
-                                 "Apple 2.ql",
-                                 "apple10.ql",
-                                 "apple9.ql",
-                                 "'quote.ql",
-                                 "zebra.ql",
-                                 "Zoo.ql",
-                                 "\xE9"
-                                 "clair.ql",
-                                 "10.ql",
-                                 "2.ql",
-                                 "~tilde.ql",
-                                 "(paren).ql",
-                                 "co-op.ql",
-                                 "coop.ql",
-                                 "COOP.ql"};
+    const char* const names[] = {"a-b.ql",       "ab.ql",     "A c.ql",     "a_b.ql",
+                                 "\xC4pfel.ql",  "apple.ql",  "Apple 2.ql", "apple10.ql",
+                                 "apple9.ql",    "'quote.ql", "zebra.ql",   "Zoo.ql",
+                                 "\351clair.ql", "10.ql",     "2.ql",       "~tilde.ql",
+                                 "(paren).ql",   "co-op.ql",  "coop.ql",    "COOP.ql"};
     for (const char* name : names)
         ASSERT_TRUE(WriteFileBytes(home.File(name), "x"));
     CContentsSearch search;
-    ASSERT_TRUE(SetCurrentDirectoryA(home.Path().c_str()));
-    search.BeginListing();
-    CFileFind finder;
-    for (BOOL found = finder.FindFile("*.ql"); found; found = finder.FindNextFile()) {
-        CString name;
-        ASSERT_TRUE(finder.GetFileName(name));
-        search.AddPad(name, FALSE, finder.GetFindData());
-    }
-    search.EndListing();
+    ASSERT_NO_FATAL_FAILURE(ListFolder(search, home.Path()));
     ASSERT_EQ(static_cast<int>(std::size(names)) - 1, search.GetCount()); // coop and COOP
     for (int i = 1; i < search.GetCount(); ++i)
         EXPECT_NE(CSTR_GREATER_THAN,
