@@ -30,16 +30,23 @@ namespace {
 const int kPadCounts[] = {100, 1000, 5000};
 const UINT WM_BENCH = WM_APP + 1;
 
-// The median time of runs calls.
-double MedianMs(int runs, const std::function<void()>& action) {
-    std::vector<double> times;
+// The median time of each action over runs rounds, the actions taking turns in each round so
+// that the machine's load falls alike on all of them.
+std::vector<double> MedianMs(int runs, const std::vector<std::function<void()>>& actions) {
+    std::vector<std::vector<double>> times(actions.size());
     for (int i = 0; i < runs; ++i) {
-        const double start = NowMs();
-        action();
-        times.push_back(NowMs() - start);
+        for (size_t a = 0; a < actions.size(); ++a) {
+            const double start = NowMs();
+            actions[a]();
+            times[a].push_back(NowMs() - start);
+        }
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    std::vector<double> medians;
+    for (std::vector<double>& t : times) {
+        std::sort(t.begin(), t.end());
+        medians.push_back(t[t.size() / 2]);
+    }
+    return medians;
 }
 
 std::string MakePadFolder(int count) {
@@ -83,6 +90,7 @@ void ListAndOpen(const std::string& folder, HMENU hMenu = NULL) {
 // Where a refresh's time goes: the steps RefreshList takes for each pad, with the same
 // functions, each timed apart and summed over the folder, in milliseconds.
 struct RefreshSteps {
+    double home = 0;
     double find = 0;
     double name = 0;
     double held = 0;
@@ -94,14 +102,15 @@ RefreshSteps TimeRefreshSteps() {
     RefreshSteps steps;
     CContentsSearch search;
     search.BeginListing();
-    SetCurrentDirectoryA(GetHomeFolder());
-    CFileFind finder;
     double last = NowMs();
     auto lap = [&last](double& total) {
         const double now = NowMs();
         total += now - last;
         last = now;
     };
+    SetCurrentDirectoryA(GetHomeFolder());
+    lap(steps.home);
+    CFileFind finder;
     for (BOOL found = finder.FindFile("*.ql"); found; found = finder.FindNextFile()) {
         lap(steps.find);
         CString name;
@@ -118,11 +127,21 @@ RefreshSteps TimeRefreshSteps() {
     return steps;
 }
 
-// A contents window that runs the measurements once it is up, then goes away with its icon.
+// The floors and the window's figures for one folder, in milliseconds.
+struct Figures {
+    double floor = 0;
+    double refresh = 0;
+    double floorMenu = 0;
+    double menu = 0;
+    RefreshSteps steps;
+};
+
+// A contents window that runs the measurements, in turn with the floors, once it is up, then
+// goes away with its icon.
 class CBenchContentsDlg : public CContentsDlg {
   public:
-    CBenchContentsDlg(int runs, double& refreshMs, double& menuMs, RefreshSteps& steps)
-        : m_runs(runs), m_refreshMs(refreshMs), m_menuMs(menuMs), m_steps(steps) {}
+    CBenchContentsDlg(int runs, const std::string& folder, Figures& figures)
+        : m_runs(runs), m_folder(folder), m_figures(figures) {}
 
     BEGIN_MSG_MAP(CBenchContentsDlg)
     ON_MESSAGE(WM_BENCH, OnBench)
@@ -137,18 +156,27 @@ class CBenchContentsDlg : public CContentsDlg {
 
   private:
     LRESULT OnBench(WPARAM, LPARAM) {
-        m_refreshMs = MedianMs(m_runs, [this] { RefreshList(); });
-        m_menuMs = MedianMs(m_runs, [this] { BuildTrayMenu(); });
-        m_steps = TimeRefreshSteps();
+        const std::vector<double> medians =
+            MedianMs(m_runs, {[this] { ListAndOpen(m_folder); }, [this] { RefreshList(); },
+                              [this] {
+                                  HMENU hMenu = CreatePopupMenu();
+                                  ListAndOpen(m_folder, hMenu);
+                                  DestroyMenu(hMenu);
+                              },
+                              [this] { BuildTrayMenu(); }});
+        m_figures.floor = medians[0];
+        m_figures.refresh = medians[1];
+        m_figures.floorMenu = medians[2];
+        m_figures.menu = medians[3];
+        m_figures.steps = TimeRefreshSteps();
         RemoveTrayIcon(m_hWnd, IDR_MAINFRAME);
         DestroyWindow();
         return 0;
     }
 
     int m_runs;
-    double& m_refreshMs;
-    double& m_menuMs;
-    RefreshSteps& m_steps;
+    std::string m_folder;
+    Figures& m_figures;
 };
 
 } // namespace
@@ -167,30 +195,26 @@ int main(int argc, char** argv) {
     for (int count : kPadCounts) {
         const std::string folder = MakePadFolder(count);
         WriteSettingString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, folder.c_str());
-        const double floorMs = MedianMs(runs, [&] { ListAndOpen(folder); });
-        const double floorMenuMs = MedianMs(runs, [&] {
-            HMENU hMenu = CreatePopupMenu();
-            ListAndOpen(folder, hMenu);
-            DestroyMenu(hMenu);
-        });
-        double refreshMs = 0;
-        double menuMs = 0;
-        RefreshSteps steps;
-        CBenchContentsDlg dlg(runs, refreshMs, menuMs, steps);
+        Figures figures;
+        CBenchContentsDlg dlg(runs, folder, figures);
         dlg.DoModal();
+        const RefreshSteps& steps = figures.steps;
         auto cell = [count](double ms) { printf("  %8.1f (%7.1f)", ms, 1000.0 * ms / count); };
         printf("%6d", count);
-        cell(floorMs);
-        cell(refreshMs);
-        cell(floorMenuMs);
-        cell(menuMs);
-        printf("   ratios %.3f %.3f\n", refreshMs / floorMs, menuMs / floorMenuMs);
-        const double listed = steps.find + steps.name + steps.held + steps.add + steps.sort;
-        printf("        per pad (us): find %.1f, name %.1f, in-use check %.1f, search cache %.1f, "
+        cell(figures.floor);
+        cell(figures.refresh);
+        cell(figures.floorMenu);
+        cell(figures.menu);
+        printf("   ratios %.3f %.3f\n", figures.refresh / figures.floor,
+               figures.menu / figures.floorMenu);
+        const double listed =
+            steps.home + steps.find + steps.name + steps.held + steps.add + steps.sort;
+        printf("        home folder %.2f ms; per pad (us): find %.1f, name %.1f, in-use check "
+               "%.1f, search cache %.1f, "
                "sort %.1f, list box and the rest %.1f\n",
-               1000.0 * steps.find / count, 1000.0 * steps.name / count,
+               steps.home, 1000.0 * steps.find / count, 1000.0 * steps.name / count,
                1000.0 * steps.held / count, 1000.0 * steps.add / count, 1000.0 * steps.sort / count,
-               1000.0 * (refreshMs - listed) / count);
+               1000.0 * (figures.refresh - listed) / count);
         fflush(stdout);
     }
     return 0;
