@@ -1,9 +1,11 @@
 // Every read and write of the settings file, QUILLOW.INI. All processes (the contents window
-// and every pad) read and write it key by key at the moment they need a value; no value is
-// cached. The file's place is looked up once per process. Section and key names ignore case;
-// integers are stored as signed decimal text.
+// and every pad) read and write it at the moment they need a value, a key or a whole section
+// at a time; only a starting pad keeps what it read until its window is in place. The file's
+// place is looked up once per process. Section and key names ignore case; integers are
+// stored as signed decimal text.
 //
-// Each call holds a lock meanwhile, so that the calls of all processes take turns: the named
+// Each call holds a lock for one read or write, or for one group of sections read together,
+// never across a message box, so that the calls of all processes take turns: the named
 // mutex "Marrowdale.Quillow.Settings:" followed by the file's full path in capitals with "/"
 // for "\" (its last characters, when the name would be too long). Another program that
 // writes the file should take it too.
