@@ -65,9 +65,7 @@ BOOL CPadPresence::Hide(HWND hWnd, const char* pszSection, DWORD dwHider) {
         StopWatching(hWnd);
         return FALSE;
     }
-    // A minimised window's rectangle is its icon's, no place to come back to.
-    if (!::IsIconic(hWnd))
-        SaveWindowPlacement(hWnd, pszSection);
+    SaveWindowPlacement(hWnd, pszSection);
     ::ShowWindow(hWnd, SW_HIDE);
     return TRUE;
 }

@@ -13,12 +13,34 @@ bool IsGlobalSection(const char* pszSection) {
     return _stricmp(pszSection, QUILLOW_GLOBAL_SECTION) == 0;
 }
 
+// Where the window is, or for a minimised one, where it comes back to: its own rectangle is
+// then its icon's, far off the screen and the size of a caption.
+BOOL GetPlaceToKeep(HWND hWnd, RECT& rect) {
+    if (!::IsIconic(hWnd))
+        return ::GetWindowRect(hWnd, &rect);
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (!::GetWindowPlacement(hWnd, &placement))
+        return FALSE;
+    rect = placement.rcNormalPosition;
+    // The restored place counts from the work area's corner, which a taskbar at the top or the
+    // left moves, except for tool windows.
+    if (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)
+        return TRUE;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (::GetMonitorInfoA(::MonitorFromRect(&rect, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        ::OffsetRect(&rect, monitor.rcWork.left - monitor.rcMonitor.left,
+                     monitor.rcWork.top - monitor.rcMonitor.top);
+    return TRUE;
+}
+
 } // namespace
 
 void SaveWindowPlacement(HWND hWnd, const char* pszSection) {
     // A window already gone has no place to keep.
     RECT rect;
-    if (!::GetWindowRect(hWnd, &rect))
+    if (!GetPlaceToKeep(hWnd, rect))
         return;
     WritePosition(pszSection, rect.left, rect.top);
     if (!IsGlobalSection(pszSection))

@@ -83,6 +83,19 @@ TEST(SavePlacement, APadSectionGetsPositionAndOuterSizeEvenOffTheScreen) {
     EXPECT_EQ(-30, rect.left);
 }
 
+TEST(SavePlacement, AMinimisedWindowKeepsThePlaceAndSizeItIsRestoredTo) {
+    ScopedIni ini;
+    TestWindow window(120, 80, 310, 220);
+    const RECT rect = window.Rect();
+    ShowWindow(window.Handle(), SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(IsIconic(window.Handle()));
+    SaveWindowPlacement(window.Handle(), kPadSection);
+    EXPECT_EQ(rect.left, IniGetInt(kPadSection, KEY_ROW, 1));
+    EXPECT_EQ(rect.top, IniGetInt(kPadSection, KEY_COLUMN, 1));
+    EXPECT_EQ(rect.right - rect.left, IniGetInt(kPadSection, KEY_WIDTH, 0));
+    EXPECT_EQ(rect.bottom - rect.top, IniGetInt(kPadSection, KEY_HEIGHT, 0));
+}
+
 TEST(SavePlacement, TheGlobalSectionInAnyCaseGetsThePositionOnly) {
     ScopedIni ini;
     IniSetInt(kGlobalSection, KEY_WIDTH, 280);
