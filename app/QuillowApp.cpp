@@ -5,6 +5,7 @@
 #include "app/CodePageCommandLine.h"
 #include "app/RunningInstances.h"
 #include "contents/ContentsDlg.h"
+#include "framework/CodePage.h"
 #include "pad/PadDlg.h"
 #include "res/resource.h"
 
@@ -21,7 +22,7 @@ CQuillowApp::CQuillowApp() : CWinApp(IDS_APP_TITLE), m_bCmdLineExact(FALSE) {
 
 void CQuillowApp::InitApplication(HINSTANCE hInstance, const wchar_t* pszCmdLine) {
     m_strWideCmdLine = pszCmdLine;
-    m_bCmdLineExact = ToCodePage(pszCmdLine, m_strCmdLine);
+    m_bCmdLineExact = ToCodePageExactly(pszCmdLine, m_strCmdLine);
     CWinApp::InitApplication(hInstance, m_strCmdLine);
 }
 

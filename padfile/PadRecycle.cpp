@@ -1,6 +1,7 @@
 #include "padfile/PadRecycle.h"
 
 #include "framework/CString.h"
+#include "framework/CodePage.h"
 #include "framework/ShellDlls.h"
 #include "padfile/PadFiles.h"
 
@@ -8,13 +9,11 @@ namespace {
 
 // The shell takes a list of full paths, each ending in a NUL, the list in a second one.
 BOOL RecyclePadFile(const char* pszPath) {
-    CString strFull = FullPath(pszPath);
-    int nWide = ::MultiByteToWideChar(CP_ACP, 0, strFull, strFull.GetLength(), NULL, 0);
-    CStringW strFrom;
+    CStringW strFrom = FromCodePage(FullPath(pszPath));
+    const int nWide = strFrom.GetLength();
     wchar_t* p = nWide > 0 ? strFrom.GetBuffer(nWide + 1) : NULL;
     if (!p)
         return FALSE;
-    ::MultiByteToWideChar(CP_ACP, 0, strFull, strFull.GetLength(), p, nWide);
     p[nWide] = L'\0';
     strFrom.ReleaseBuffer(nWide + 1);
 

@@ -1,6 +1,7 @@
 #include "settings/PadFont.h"
 
 #include "framework/CString.h"
+#include "framework/CodePage.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
@@ -124,20 +125,13 @@ BOOL DecodeFace(const CString& strValue, wchar_t (&szFace)[LF_FACESIZE]) {
 }
 
 CString EncodeFace(const wchar_t* pszFace) {
-    BOOL bLost = FALSE;
-    int nBytes =
-        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, pszFace, -1, NULL, 0, NULL, &bLost);
     CString strPlain;
-    char* p = !bLost && nBytes > 0 ? strPlain.GetBuffer(nBytes) : NULL;
-    if (p) {
-        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, pszFace, -1, p, nBytes, NULL, NULL);
-        strPlain.ReleaseBuffer();
-        if (strPlain.Left(kUtf8MarkLength).CompareNoCase(kUtf8Mark) != 0)
-            return strPlain;
-    }
-    nBytes = ::WideCharToMultiByte(CP_UTF8, 0, pszFace, -1, NULL, 0, NULL, NULL);
+    if (ToCodePageExactly(pszFace, strPlain) &&
+        strPlain.Left(kUtf8MarkLength).CompareNoCase(kUtf8Mark) != 0)
+        return strPlain;
+    int nBytes = ::WideCharToMultiByte(CP_UTF8, 0, pszFace, -1, NULL, 0, NULL, NULL);
     CString strUtf8;
-    p = nBytes > 0 ? strUtf8.GetBuffer(nBytes) : NULL;
+    char* p = nBytes > 0 ? strUtf8.GetBuffer(nBytes) : NULL;
     if (!p)
         return CString();
     ::WideCharToMultiByte(CP_UTF8, 0, pszFace, -1, p, nBytes, NULL, NULL);

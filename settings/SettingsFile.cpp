@@ -5,6 +5,8 @@
 #include <memory>
 #include <new>
 
+#include "framework/CodePage.h"
+
 namespace {
 
 const char kSettingsFileName[] = "QUILLOW.INI";
@@ -15,24 +17,6 @@ const DWORD kMaxWidePath = 32768;
 bool FileExists(const char* pszPath) {
     DWORD dwAttributes = ::GetFileAttributesA(pszPath);
     return dwAttributes != INVALID_FILE_ATTRIBUTES && !(dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The text in the ANSI code page; false when a character has no exact place in it. A UTF-8
-// code page holds every character and takes no flags.
-bool ToAnsi(const wchar_t* pszWide, CString& strAnsi) {
-    bool bUtf8 = ::GetACP() == CP_UTF8;
-    DWORD dwFlags = bUtf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL bUsedDefault = FALSE;
-    BOOL* pbUsedDefault = bUtf8 ? NULL : &bUsedDefault;
-    int nSize = ::WideCharToMultiByte(CP_ACP, dwFlags, pszWide, -1, NULL, 0, NULL, pbUsedDefault);
-    char* p = nSize > 0 ? strAnsi.GetBuffer(nSize) : NULL;
-    if (!p) {
-        strAnsi.Empty();
-        return false;
-    }
-    int n = ::WideCharToMultiByte(CP_ACP, dwFlags, pszWide, -1, p, nSize, NULL, pbUsedDefault);
-    strAnsi.ReleaseBuffer(n > 0 ? n - 1 : 0);
-    return n > 0 && !bUsedDefault;
 }
 
 // The folder part of a full path, without the last backslash: the path is cut in place.
@@ -72,13 +56,13 @@ CString GetRunningProgramFolder() {
     CutToFolder(pszPath.get());
 
     CString strFolder;
-    if (ToAnsi(pszPath.get(), strFolder))
+    if (ToCodePageExactly(pszPath.get(), strFolder))
         return strFolder;
     // The short form is made of characters the system can always name the folder by.
     DWORD nShortSize = ::GetShortPathNameW(pszPath.get(), NULL, 0);
     std::unique_ptr<wchar_t[]> pszShort(nShortSize ? new (std::nothrow) wchar_t[nShortSize] : NULL);
     if (pszShort && ::GetShortPathNameW(pszPath.get(), pszShort.get(), nShortSize) > 0)
-        ToAnsi(pszShort.get(), strFolder);
+        ToCodePageExactly(pszShort.get(), strFolder);
     return strFolder;
 }
 

@@ -1,0 +1,13 @@
+// Text between UTF-16 and the system's code page, in which the program names files and keeps
+// its settings.
+#pragma once
+#include <windows.h>
+
+#include "framework/CString.h"
+
+// The text in UTF-16; empty when it cannot be converted.
+CStringW FromCodePage(const char* psz);
+// The text in the code page, but only when every character comes back from it as it was: a
+// best-fit look-alike ("a" for "ā"), the default character "?" and a lost half of a pair all
+// come back as something else, and would name another file. FALSE, with str empty, otherwise.
+BOOL ToCodePageExactly(const wchar_t* psz, CString& str);
