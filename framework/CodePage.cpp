@@ -11,14 +11,22 @@ CStringW FromCodePage(const char* psz) {
     return strWide;
 }
 
-BOOL ToCodePageExactly(const wchar_t* psz, CString& str) {
-    str.Empty();
-    int nLength = ::WideCharToMultiByte(CP_ACP, 0, psz, -1, NULL, 0, NULL, NULL);
-    char* p = nLength > 0 ? str.GetBuffer(nLength) : NULL;
+CString ToMultiByte(const CStringW& strText, UINT nCodePage) {
+    CString strBytes;
+    int nLength = strText.GetLength();
+    if (nLength == 0)
+        return strBytes;
+    int nBytes = ::WideCharToMultiByte(nCodePage, 0, strText, nLength, NULL, 0, NULL, NULL);
+    char* p = nBytes > 0 ? strBytes.GetBuffer(nBytes) : NULL;
     if (!p)
-        return FALSE;
-    ::WideCharToMultiByte(CP_ACP, 0, psz, -1, p, nLength, NULL, NULL);
-    str.ReleaseBuffer();
+        return strBytes;
+    ::WideCharToMultiByte(nCodePage, 0, strText, nLength, p, nBytes, NULL, NULL);
+    strBytes.ReleaseBuffer(nBytes);
+    return strBytes;
+}
+
+BOOL ToCodePageExactly(const wchar_t* psz, CString& str) {
+    str = ToMultiByte(CStringW(psz), CP_ACP);
     if (FromCodePage(str) == psz)
         return TRUE;
     str.Empty();

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "framework/CodePage.h"
+
 namespace {
 
 const char kUtf8Mark[] = "\xEF\xBB\xBF";
@@ -30,20 +32,6 @@ BOOL ToWide(const char* pch, int nLength, UINT nCodePage, CStringW& strText) {
     ::MultiByteToWideChar(nCodePage, MB_ERR_INVALID_CHARS, pch, nLength, p, nWide);
     strText.ReleaseBuffer(nWide);
     return TRUE;
-}
-
-CString ToMultiByte(const CStringW& strText, UINT nCodePage) {
-    CString strBytes;
-    int nLength = strText.GetLength();
-    if (nLength == 0)
-        return strBytes;
-    int nBytes = ::WideCharToMultiByte(nCodePage, 0, strText, nLength, NULL, 0, NULL, NULL);
-    char* p = nBytes > 0 ? strBytes.GetBuffer(nBytes) : NULL;
-    if (!p)
-        return strBytes;
-    ::WideCharToMultiByte(nCodePage, 0, strText, nLength, p, nBytes, NULL, NULL);
-    strBytes.ReleaseBuffer(nBytes);
-    return strBytes;
 }
 
 // The bytes of the text in exactly this encoding, whether or not every character fits it.

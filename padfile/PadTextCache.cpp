@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/CFile.h"
+#include "framework/CodePage.h"
 #include "padfile/PadFile.h"
 #include "padfile/PadText.h"
 
@@ -51,13 +52,12 @@ CString ReadFoldedText(CFile& file) {
 } // namespace
 
 CString FoldSearchText(const wchar_t* pch, int nLength) {
-    CString strFolded;
     if (nLength <= 0)
-        return strFolded;
+        return CString();
     CStringW strUpper;
     wchar_t* pUpper = strUpper.GetBuffer(nLength);
     if (!pUpper)
-        return strFolded;
+        return CString();
     // Linguistic casing maps each script as its language does; a system without it still
     // upper-cases every script, by the plain rules.
     int nUpper = ::LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_UPPERCASE | LCMAP_LINGUISTIC_CASING, pch,
@@ -66,25 +66,11 @@ CString FoldSearchText(const wchar_t* pch, int nLength) {
         nUpper =
             ::LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_UPPERCASE, pch, nLength, pUpper, nLength);
     strUpper.ReleaseBuffer(nUpper > 0 ? nUpper : 0);
-    if (nUpper <= 0)
-        return strFolded;
-    int nBytes = ::WideCharToMultiByte(CP_UTF8, 0, strUpper, nUpper, NULL, 0, NULL, NULL);
-    char* p = nBytes > 0 ? strFolded.GetBuffer(nBytes) : NULL;
-    if (!p)
-        return strFolded;
-    ::WideCharToMultiByte(CP_UTF8, 0, strUpper, nUpper, p, nBytes, NULL, NULL);
-    strFolded.ReleaseBuffer(nBytes);
-    return strFolded;
+    return ToMultiByte(strUpper, CP_UTF8);
 }
 
 CString FoldSearchName(const char* pszName) {
-    int nWide = ::MultiByteToWideChar(CP_ACP, 0, pszName, -1, NULL, 0);
-    CStringW strName;
-    wchar_t* p = nWide > 1 ? strName.GetBuffer(nWide - 1) : NULL;
-    if (!p)
-        return CString();
-    ::MultiByteToWideChar(CP_ACP, 0, pszName, -1, p, nWide);
-    strName.ReleaseBuffer(nWide - 1);
+    const CStringW strName = FromCodePage(pszName);
     return FoldSearchText(strName, strName.GetLength());
 }
 

@@ -129,13 +129,9 @@ CString EncodeFace(const wchar_t* pszFace) {
     if (ToCodePageExactly(pszFace, strPlain) &&
         strPlain.Left(kUtf8MarkLength).CompareNoCase(kUtf8Mark) != 0)
         return strPlain;
-    int nBytes = ::WideCharToMultiByte(CP_UTF8, 0, pszFace, -1, NULL, 0, NULL, NULL);
-    CString strUtf8;
-    char* p = nBytes > 0 ? strUtf8.GetBuffer(nBytes) : NULL;
-    if (!p)
+    const CString strUtf8 = ToMultiByte(CStringW(pszFace), CP_UTF8);
+    if (strUtf8.IsEmpty())
         return CString();
-    ::WideCharToMultiByte(CP_UTF8, 0, pszFace, -1, p, nBytes, NULL, NULL);
-    strUtf8.ReleaseBuffer();
     const char kHex[] = "0123456789ABCDEF";
     CString strValue(kUtf8Mark);
     for (int i = 0; i < strUtf8.GetLength(); ++i) {
