@@ -14,9 +14,8 @@
 #include <vector>
 
 #include "bench/Clock.h"
-#include "contents/ContentsDlg.h"
+#include "bench/BenchContentsDlg.h"
 #include "contents/ContentsSearch.h"
-#include "contents/TrayIcon.h"
 #include "framework/CFileFind.h"
 #include "framework/CWinApp.h"
 #include "padfile/PadFileLock.h"
@@ -28,7 +27,6 @@
 namespace {
 
 const int kPadCounts[] = {100, 1000, 5000};
-const UINT WM_BENCH = WM_APP + 1;
 
 // The median time of each action over runs rounds, the actions taking turns in each round so
 // that the machine's load falls alike on all of them.
@@ -136,26 +134,14 @@ struct Figures {
     RefreshSteps steps;
 };
 
-// A contents window that runs the measurements, in turn with the floors, once it is up, then
-// goes away with its icon.
-class CBenchContentsDlg : public CContentsDlg {
+// Refreshes and builds the tray menu in turn with the floors.
+class CRefreshBenchDlg : public CBenchContentsDlg {
   public:
-    CBenchContentsDlg(int runs, const std::string& folder, Figures& figures)
+    CRefreshBenchDlg(int runs, const std::string& folder, Figures& figures)
         : m_runs(runs), m_folder(folder), m_figures(figures) {}
 
-    BEGIN_MSG_MAP(CBenchContentsDlg)
-    ON_MESSAGE(WM_BENCH, OnBench)
-    END_MSG_MAP(CContentsDlg)
-
-  protected:
-    BOOL OnInitDialog() override {
-        BOOL result = CContentsDlg::OnInitDialog();
-        PostMessage(WM_BENCH);
-        return result;
-    }
-
   private:
-    LRESULT OnBench(WPARAM, LPARAM) {
+    void Measure() override {
         const std::vector<double> medians =
             MedianMs(m_runs, {[this] { ListAndOpen(m_folder); }, [this] { RefreshList(); },
                               [this] {
@@ -169,9 +155,6 @@ class CBenchContentsDlg : public CContentsDlg {
         m_figures.floorMenu = medians[2];
         m_figures.menu = medians[3];
         m_figures.steps = TimeRefreshSteps();
-        RemoveTrayIcon(m_hWnd, IDR_MAINFRAME);
-        DestroyWindow();
-        return 0;
     }
 
     int m_runs;
@@ -196,7 +179,7 @@ int main(int argc, char** argv) {
         const std::string folder = MakePadFolder(count);
         WriteSettingString(QUILLOW_GLOBAL_SECTION, KEY_HOME_FOLDER, folder.c_str());
         Figures figures;
-        CBenchContentsDlg dlg(runs, folder, figures);
+        CRefreshBenchDlg dlg(runs, folder, figures);
         dlg.DoModal();
         const RefreshSteps& steps = figures.steps;
         auto cell = [count](double ms) { printf("  %8.1f (%7.1f)", ms, 1000.0 * ms / count); };

@@ -13,9 +13,8 @@
 #include <vector>
 
 #include "bench/Clock.h"
-#include "contents/ContentsDlg.h"
+#include "bench/BenchContentsDlg.h"
 #include "contents/ContentsSearch.h"
-#include "contents/TrayIcon.h"
 #include "framework/CFileFind.h"
 #include "framework/CWinApp.h"
 #include "res/resource.h"
@@ -27,7 +26,6 @@ namespace {
 const int kPadCount = 5000;
 const int kPadBytes = 1000;
 const int kRuns = 3;
-const UINT WM_BENCH = WM_APP + 1;
 // What a user types, one keystroke at a time, after the first character.
 const wchar_t kTyped[] = L"meeting tu";
 
@@ -129,24 +127,13 @@ struct Figures {
     int matches = 0;
 };
 
-// A contents window that types into its search field once it is up, then goes away.
-class CBenchContentsDlg : public CContentsDlg {
+// Types into the search field, a keystroke at a time.
+class CSearchBenchDlg : public CBenchContentsDlg {
   public:
-    explicit CBenchContentsDlg(Figures& figures) : m_figures(figures) {}
-
-    BEGIN_MSG_MAP(CBenchContentsDlg)
-    ON_MESSAGE(WM_BENCH, OnBench)
-    END_MSG_MAP(CContentsDlg)
-
-  protected:
-    BOOL OnInitDialog() override {
-        BOOL result = CContentsDlg::OnInitDialog();
-        PostMessage(WM_BENCH);
-        return result;
-    }
+    explicit CSearchBenchDlg(Figures& figures) : m_figures(figures) {}
 
   private:
-    LRESULT OnBench(WPARAM, LPARAM) {
+    void Measure() override {
         HWND field = GetDlgItem(IDC_CONTENTS_SEARCH);
         RefreshList();
         m_figures.memoryBeforeMb = PrivateMb();
@@ -162,9 +149,6 @@ class CBenchContentsDlg : public CContentsDlg {
         }
         m_figures.matches = m_lstPads.GetCount();
         m_figures.memoryAfterMb = PrivateMb();
-        RemoveTrayIcon(m_hWnd, IDR_MAINFRAME);
-        DestroyWindow();
-        return 0;
     }
 
     Figures& m_figures;
@@ -191,7 +175,7 @@ int main() {
         ListAndRead(folder);
         floorTimes.push_back(NowMs() - start);
         Figures run;
-        CBenchContentsDlg dlg(run);
+        CSearchBenchDlg dlg(run);
         dlg.DoModal();
         firstTimes.push_back(run.firstMs);
         // The memory of the first run only: the heap keeps what later runs free and reuse.

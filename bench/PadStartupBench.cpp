@@ -184,8 +184,8 @@ int main(int argc, char** argv) {
             RunOnce(program, file, true);
 
     printf("%d runs each, medians; ratios to each floor\n", runs);
-    printf("%-18s %-14s %9s %9s %9s %7s %7s %7s\n", "", "comctl32", "ms", "WS KB", "PF KB",
-           "ms", "WS", "PF");
+    printf("%-18s %-14s %9s %9s %9s %7s %7s %7s\n", "", "comctl32", "ms", "WS KB", "PF KB", "ms",
+           "WS", "PF");
     bool complete = true;
     for (const Program& program : programs) {
         complete = complete && !program.samples.empty();
@@ -201,8 +201,8 @@ int main(int argc, char** argv) {
             double fms = MedianOf(floor, [](const Sample& s) { return s.msToShown; });
             double fws = MedianOf(floor, [](const Sample& s) { return s.peakWorkingSet / 1024.0; });
             double fpf = MedianOf(floor, [](const Sample& s) { return s.peakPagefile / 1024.0; });
-            printf("%-18s %-14s %9s %9s %9s %7.3f %7.3f %7.3f\n", ("  / " + floor.name).c_str(),
-                   "", "", "", "", fms ? ms / fms : 0, fws ? ws / fws : 0, fpf ? pf / fpf : 0);
+            printf("%-18s %-14s %9s %9s %9s %7.3f %7.3f %7.3f\n", ("  / " + floor.name).c_str(), "",
+                   "", "", "", fms ? ms / fms : 0, fws ? ws / fws : 0, fpf ? pf / fpf : 0);
         }
     }
     return complete ? 0 : 1;
